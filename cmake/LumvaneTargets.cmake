@@ -1,0 +1,40 @@
+# Shared compile settings and the guard that keeps the core free of GUI modules.
+
+function(lumvane_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wno-unused-parameter)
+  target_compile_definitions(${target} PRIVATE
+    QT_NO_KEYWORDS
+    QT_USE_QSTRINGBUILDER)
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+endfunction()
+
+# Fails the configure step when `target` reaches QtGui or QtWidgets through
+# any of its link dependencies.
+function(lumvane_forbid_gui target)
+  set(pending ${target})
+  set(seen "")
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    if(current MATCHES "^Qt6?::(Gui|Widgets|OpenGL|WebEngine)")
+      message(FATAL_ERROR "${target} must not link ${current}: the core stays GUI-free")
+    endif()
+    if(TARGET ${current})
+      get_target_property(aliased ${current} ALIASED_TARGET)
+      if(aliased)
+        list(APPEND pending ${aliased})
+      endif()
+      get_target_property(libs ${current} LINK_LIBRARIES)
+      get_target_property(ilibs ${current} INTERFACE_LINK_LIBRARIES)
+      foreach(lib IN LISTS libs ilibs)
+        if(lib AND NOT lib MATCHES "NOTFOUND$")
+          string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" lib "${lib}")
+          list(APPEND pending ${lib})
+        endif()
+      endforeach()
+    endif()
+  endwhile()
+endfunction()
