@@ -36,6 +36,12 @@ struct AlbumList {
   int Count() const { return static_cast<int>(records.size()); }
   ST_PERLISTRECORD& At(int index) { return *records.at(static_cast<size_t>(index)); }
   const ST_PERLISTRECORD& At(int index) const { return *records.at(static_cast<size_t>(index)); }
+  bool ContainsName(const QString& name) const {
+    for (const auto& record : records) {
+      if (record->strName == name) return true;
+    }
+    return false;
+  }
 };
 
 }  // namespace lumvane

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "text/DecimalText.h"
+
 namespace lumvane {
 namespace {
 
@@ -65,16 +67,7 @@ QString CIni::GetString(const QString& section, const QString& key, const QStrin
 quint32 CIni::GetNumber(const QString& section, const QString& key, quint32 defaultValue) const {
   const QString value = GetString(section, key);
   if (value.isEmpty()) return defaultValue;
-  // Unsigned decimal conversion: optional sign, digits up to the first other
-  // character, wrapping like the C library's strtoul.
-  qsizetype i = 0;
-  bool negative = false;
-  if (i < value.size() && (value[i] == u'+' || value[i] == u'-')) negative = value[i++] == u'-';
-  quint32 number = 0;
-  for (; i < value.size() && value[i] >= u'0' && value[i] <= u'9'; ++i) {
-    number = number * 10u + static_cast<quint32>(value[i].unicode() - u'0');
-  }
-  return negative ? 0u - number : number;
+  return ReadDecimal(value);
 }
 
 QList<QPair<QString, QString>> CIni::Entries(const QString& section) const {

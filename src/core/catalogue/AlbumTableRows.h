@@ -1,0 +1,25 @@
+#pragma once
+// The album table's list view: its columns, its reset and one album's row.
+
+#include <QString>
+
+#include "catalogue/AlbumRecord.h"
+
+namespace lumvane {
+
+class CLumvaneDlg;
+
+// Longest album name kept once its row has been shown.
+inline constexpr int kAlbumNameMax = 80;
+
+// Rebuilds the empty table: header row "序号", "名称", "数量", "备注".
+void ResetAlbumTable(CLumvaneDlg& dlg);
+// Appends the row of album `index` unless the row filter hides it.
+void ShowAlbumRow(CLumvaneDlg& dlg, int index);
+
+// "未知" or "%4u" of the picture count.
+QString AlbumCountText(const ST_PERLISTRECORD& record);
+// "加密相册", "私密相册", "好友可见", a number, or empty.
+QString AlbumKindText(const ST_PERLISTRECORD& record);
+
+}  // namespace lumvane

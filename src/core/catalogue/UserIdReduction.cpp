@@ -1,0 +1,43 @@
+#include "catalogue/UserIdReduction.h"
+
+#include "app/LumvaneDlg.h"
+#include "text/MarkerSearch.h"
+#include "web/PageFetcher.h"
+
+namespace lumvane {
+namespace {
+
+bool IsAllDigits(const QString& text) {
+  for (QChar c : text) {
+    if (c < u'0' || c > u'9') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReduceToUserId(CLumvaneDlg& dlg, QString address, QString& userId) {
+  const bool publicPage = address.contains(dlg.Sites().pageFragment);
+  if (publicPage) {
+    CutThrough(address, QStringLiteral(".com/"), true);
+    CutAt(address, QStringLiteral("/"));
+  }
+  CutThrough(address, QStringLiteral("id="), true);
+  for (const char16_t* marker : {u"?", u"/album", u"/profile", u"/channel-"}) CutAt(address, QString::fromUtf16(marker));
+  const qsizetype slash = address.lastIndexOf(u'/');
+  if (slash > 0) address.remove(0, slash + 1);
+
+  if (!address.isEmpty() && !IsAllDigits(address)) {
+    QString profile;
+    const auto fetcher = dlg.NewFetcher();
+    if (!fetcher->FetchText(dlg.SiteUrl(publicPage ? SiteHost::Page : SiteHost::Main, u"/" + address), profile)) {
+      return false;
+    }
+    address = GetBetween(profile, QStringLiteral("pid: '"), QStringLiteral("'"), 0);
+    if (address.isEmpty()) address = GetBetween(profile, QStringLiteral("profile_owner ="), QStringLiteral(";"), 0);
+  }
+  userId = address.trimmed();
+  return true;
+}
+
+}  // namespace lumvane
