@@ -47,7 +47,8 @@ CIni::CIni(QString path) : path_(std::move(path)) {
     }
     const qsizetype equals = line.indexOf(u'=');
     if (current == nullptr || equals <= 0) continue;
-    current->entries.append({line.left(equals).trimmed().toString(), Unquote(line.mid(equals + 1).trimmed().toString())});
+    current->entries.append(
+        {line.left(equals).trimmed().toString(), Unquote(line.mid(equals + 1).trimmed().toString())});
   }
 }
 

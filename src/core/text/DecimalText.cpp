@@ -1,5 +1,7 @@
 #include "text/DecimalText.h"
 
+#include <limits>
+
 namespace lumvane {
 
 quint32 ReadDecimal(QStringView text) {
@@ -7,11 +9,12 @@ quint32 ReadDecimal(QStringView text) {
   while (i < text.size() && text[i].isSpace()) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  quint32 number = 0;
+  quint64 number = 0;
   for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    number = number * 10u + static_cast<quint32>(text[i].unicode() - u'0');
+    number = number * 10u + static_cast<quint64>(text[i].unicode() - u'0');
+    if (number > std::numeric_limits<quint32>::max()) return std::numeric_limits<quint32>::max();
   }
-  return negative ? 0u - number : number;
+  return negative ? 0u - static_cast<quint32>(number) : static_cast<quint32>(number);
 }
 
 }  // namespace lumvane
