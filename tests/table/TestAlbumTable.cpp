@@ -111,6 +111,8 @@ void TestAlbumTable::findInTable_data() {
                                   << "";
   QTest::newRow("the number column counts") << 0 << "0003" << true << false << true << true << 3 << "0003"
                                             << "";
+  QTest::newRow("start far below the table") << 2147483647 << "abc" << false << false << true << true << 3 << "abc"
+                                             << "";
   QTest::newRow("Chinese substring") << 0 << "相册" << true << false << false << true << 5 << "相册"
                                      << "";
   // The caller must not search again from the other end: it counts as found.

@@ -57,6 +57,7 @@ void TestGridSelection::selectionQueries_data() {
   QTest::newRow("fixed count - 1 starts there too") << QList<QPoint>{{3, 1}} << 0 << 1 << CCellSpan(1, 3, 1, 3);
   QTest::newRow("the row itself is skipped") << QList<QPoint>{{0, 2}, {5, 4}} << 2 << 4 << CCellSpan(2, 0, 4, 5);
   QTest::newRow("a hidden column ticks too") << QList<QPoint>{{5, 6}} << -1 << 6 << CCellSpan(6, 5, 6, 5);
+  QTest::newRow("after far past the end") << QList<QPoint>{{1, 3}} << 2147483647 << -1 << CCellSpan(3, 1, 3, 1);
   QTest::newRow("nothing after the last") << QList<QPoint>{{1, 3}} << 3 << -1 << CCellSpan(3, 1, 3, 1);
   QTest::newRow("a selected header cell is not a tick") << QList<QPoint>{{1, 0}} << -1 << -1 << CCellSpan(0, 1, 0, 1);
 }

@@ -289,7 +289,10 @@ std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell(int row, int col) {
 }
 
 void CGridCtrl::DestroyCell(int row, int col) {
-  SetCellState(row, col, 0);
+  // Only the selection needs to hear of it; the window repaints what goes.
+  if (const CGridCellBase* cell = CellAt(row, col); cell != nullptr && cell->IsSelected()) {
+    selection_.erase(SelectionKey(row, col));
+  }
   std::unique_ptr<CGridCellBase> none;
   PutCell(row, col, none);
 }

@@ -114,7 +114,7 @@ class CGridCtrl {
   void SelectRowAndReveal(int row);
   // The snapshot a Ctrl-click adds to: the current selection, or nothing.
   void SnapshotSelection();
-  void ClearSelectionSnapshot() { prevSelection_.clear(); }
+  void ClearSelectionSnapshot() { EmptyMap(prevSelection_); }
 
   // Whole-row selection; clears selection, focus and the sort.
   void SetRowMode(bool rowMode);
@@ -194,6 +194,14 @@ class CGridCtrl {
   // Full row and column: no two cells of any grid share a key.
   static quint64 SelectionKey(int row, int col) {
     return static_cast<quint64>(static_cast<quint32>(col)) << 32 | static_cast<quint32>(row);
+  }
+
+  // Gives the map's buckets back too: clearing a hash map costs its bucket
+  // count, which a select-all leaves as large as the table.
+  static void EmptyMap(SelectionMap& map) {
+    if (!map.empty() || map.bucket_count() > 64) {
+      SelectionMap().swap(map);
+    }
   }
 
   void NotifyCell(int row, int col);

@@ -19,6 +19,9 @@ CCellSpan CGridCtrl::GetSelectedSpan() const {
 }
 
 int CGridCtrl::NextSelectedRow(int after) const {
+  if (after >= rowCount_) {
+    return -1;
+  }
   const int start = after >= 0 ? after + 1 : fixedRowCount_;
   for (int row = start; row < rowCount_; ++row) {
     for (int col = 0; col < columnCount_; ++col) {
@@ -91,7 +94,7 @@ void CGridCtrl::ReselectSnapshot() {
 }
 
 void CGridCtrl::ResetSelection() {
-  prevSelection_.clear();
+  EmptyMap(prevSelection_);
   UnselectAll();
   SetFocusCell(-1, -1);
 }
@@ -192,7 +195,7 @@ void CGridCtrl::ExtendSelection(CCellID cell) {
 }
 
 void CGridCtrl::ClearSelection() {
-  prevSelection_.clear();
+  EmptyMap(prevSelection_);
   SelectSpan(-1, -1, -1, -1, true);
   SetFocusCell(-1, -1);
 }

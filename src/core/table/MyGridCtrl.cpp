@@ -1,6 +1,7 @@
 #include "table/MyGridCtrl.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "text/CodePage.h"
 
@@ -60,7 +61,9 @@ bool CMyGridCtrl::FindInTable(int startRow, QString& keyword, bool forward, bool
   }
   const int step = forward ? 1 : -1;
   const int end = forward ? GetRowCount() : GetFixedRowCount() - 1;
-  for (int row = startRow + step; forward ? row < end : row > end; row += step) {
+  // Any start, however far outside the table, is only a place to begin.
+  const int first = static_cast<int>(std::clamp<qint64>(qint64(startRow) + step, -1, GetRowCount()));
+  for (int row = first; forward ? row < end : row > end; row += step) {
     for (int col = 0; col < GetColumnCount(); ++col) {
       const QString text = ignoreCase ? LowerCodeUnits(GetCellText(row, col)) : GetCellText(row, col);
       if (wholeCell ? text == keyword : text.contains(keyword)) {
