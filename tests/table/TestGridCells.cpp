@@ -2,6 +2,7 @@
 
 #include "TableFixture.h"
 #include "TableTestRunners.h"
+#include "table/DefaultTextMeasurer.h"
 #include "table/GridCell.h"
 #include "table/GridImageList.h"
 
@@ -33,6 +34,7 @@ class TestGridCells : public QObject {
   void fixedCountsSetAndClearFixedBits();
   void applyItemInfoAppliesStateLast();
   void defaultCellsHoldRegionDefaults();
+  void desktopChangesReachTheDefaults();
   void defaultCellMeasuring_data();
   void defaultCellMeasuring();
   void fitRow_data();
@@ -259,6 +261,35 @@ void TestGridCells::defaultCellsHoldRegionDefaults() {
   QVERIFY(grid.IsCellEditable(0, 0));
   grid.m_bEditable = false;
   QVERIFY(!grid.IsCellEditable(0, 0));
+}
+
+void TestGridCells::desktopChangesReachTheDefaults() {
+  // A window's font metrics: everything twice as wide as the core's.
+  struct WideMeasurer : DefaultTextMeasurer {
+    QSize TextExtent(const QString& text, const CellFont& font) const override {
+      const QSize size = DefaultTextMeasurer::TextExtent(text, font);
+      return QSize(2 * size.width(), size.height());
+    }
+    CellFont MessageFont() const override { return CellFont{"Noto Sans CJK SC", 9, 400, false}; }
+  };
+  CGridCtrl grid;
+  WideMeasurer measurer;
+  grid.SetTextMeasurer(&measurer);
+  QCOMPARE(grid.m_cellNormal.GetFont().family, QStringLiteral("Noto Sans CJK SC"));
+  QCOMPARE(grid.m_cellNormal.GetMargin(), 12);
+  QCOMPARE(grid.m_cellCorner.GetSize(), QSize(168, 18));
+
+  grid.m_cellFixedRow.SetBackColor(RgbColor(1, 2, 3));
+  GridSystemColors dark;
+  dark.windowText = RgbColor(230, 230, 230);
+  dark.window = RgbColor(30, 30, 30);
+  dark.shadow3d = RgbColor(10, 10, 10);
+  grid.SetSystemColors(dark);
+  QCOMPARE(grid.m_cellNormal.GetTextColor(), dark.windowText);
+  QCOMPARE(grid.m_cellNormal.GetBackColor(), dark.window);
+  QCOMPARE(grid.m_cellFixedRow.GetTextColor(), dark.windowText);
+  QCOMPARE(grid.m_cellFixedRow.GetBackColor(), RgbColor(1, 2, 3));  // chosen, not inherited
+  QCOMPARE(grid.m_crGridBack, dark.shadow3d);
 }
 
 void TestGridCells::defaultCellMeasuring_data() {

@@ -31,8 +31,9 @@ class CGridCtrl {
 
   // --- What the window hands in.
   void SetObserver(GridObserver* observer) { observer_ = observer; }
-  // Null means nothing can measure: default cells fall back to fixed sizes.
-  // The default cells are measured again with the new measurer.
+  // The default cells take the measurer's message font and are measured with
+  // it; null means nothing can measure and they fall back to fixed sizes.
+  // Install it before setting up the table: margins set earlier are measured anew.
   void SetTextMeasurer(const TextMeasurer* measurer);
   const TextMeasurer* GetTextMeasurer() const { return measurer_; }
   // Borrowed; the window owns the pictures.

@@ -12,9 +12,10 @@ class GridObserver {
   virtual void OnCellChanged(int row, int col) = 0;
   // Repaint everything.
   virtual void OnGridChanged() = 0;
-  // Counts or sizes changed: cached positions are stale and the scroll bars
-  // need recomputing. Sent while drawing is off too; the window may defer
-  // the scroll bars until drawing resumes.
+  // Counts or sizes changed (rows appended too): cached positions are stale,
+  // the scroll bars need recomputing and what moved needs painting. Sent
+  // while drawing is off too; the window may defer the work until drawing
+  // resumes.
   virtual void OnSizesChanged() = 0;
   // Scroll vertically so that `row` starts at the top of the scrolled area:
   // `offset` is the height of the non-fixed rows above it. Only when the
