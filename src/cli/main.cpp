@@ -2,25 +2,34 @@
 #include <QTextStream>
 #include <cstdio>
 
-namespace {
-
-const char kUsage[] =
-    "Usage: lumvane-cli [--help] [--version]\n";
-
-}  // namespace
+#include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QStringList args = app.arguments().mid(1);
-  QTextStream out(stdout);
-  if (args.contains(QStringLiteral("--version"))) {
-    out << "lumvane-cli " << LUMVANE_VERSION << "\n";
-    return 0;
+  using lumvane::CliOptions;
+  QString error;
+  const auto options = lumvane::ParseCliOptions(app.arguments().mid(1), error);
+  if (!options) {
+    QTextStream(stderr) << "lumvane-cli: " << error << "\n\n" << lumvane::kCliUsage;
+    return 1;
   }
-  if (args.isEmpty() || args.contains(QStringLiteral("--help"))) {
-    out << kUsage;
-    return args.isEmpty() ? 1 : 0;
+  switch (options->command) {
+    case CliOptions::Command::Help:
+      QTextStream(stdout) << lumvane::kCliUsage;
+      return 0;
+    case CliOptions::Command::Version:
+      QTextStream(stdout) << "lumvane-cli " << LUMVANE_VERSION << '\n';
+      return 0;
+    case CliOptions::Command::List:
+      return lumvane::RunList(*options);
+    case CliOptions::Command::Download:
+      return lumvane::RunDownload(*options);
+    case CliOptions::Command::Demo:
+      return lumvane::RunDemo(*options);
+    case CliOptions::Command::None:
+      break;
   }
-  QTextStream(stderr) << kUsage;
+  QTextStream(stderr) << lumvane::kCliUsage;
   return 1;
 }

@@ -35,16 +35,19 @@ QString AlbumKindText(const ST_PERLISTRECORD& record) {
 void ResetAlbumTable(CLumvaneDlg& dlg) {
   dlg.Port().SetChecked(IDC_SELECT_ALL, false);
   dlg.Port().WithTable([](CMyGridCtrl& table) {
-    table.SetRedraw(false);
+    table.m_bDrawingOn = false;
     table.ClearGrid();
-    table.SetDefaultMargins(kCellMargin);
+    for (CGridDefaultCell* cell : {&table.m_cellNormal, &table.m_cellFixedRow, &table.m_cellFixedCol, &table.m_cellCorner}) {
+      cell->SetMargin(kCellMargin);
+    }
     table.PrepareTable(1, 1, kColumnCount, true);
     for (int c = 0; c < kColumnCount; ++c) {
       table.SetCellText(0, c, QString::fromUtf16(kColumns[c].header));
       table.SetColumnWidth(c, kColumns[c].width);
     }
     table.FitAllRows();
-    table.SetRedraw(true);
+    table.m_bDrawingOn = true;
+    table.Repaint();
   });
 }
 
@@ -59,7 +62,7 @@ void ShowAlbumRow(CLumvaneDlg& dlg, int index) {
     const int row = table.AppendRow();
     if (row < 0) return;
     table.SetCellText(row, 0, QString::asprintf("%04d", row));
-    table.SetCellData(row, 0, index);
+    table.CellAt(row, 0)->SetData(index);
     table.SetCellState(row, 0, table.GetCellState(row, 0) | CELL_MODIFIED);
     for (int c = 1; c < kColumnCount; ++c) table.SetCellText(row, c, cells[c]);
   });

@@ -40,16 +40,16 @@ std::vector<int> ChosenAlbums(CLumvaneDlg& dlg) {
   dlg.Port().WithTable([&](CMyGridCtrl& table) {
     if (!thumbnails) {
       for (int row = table.NextSelectedRow(table.GetFixedRowCount() - 1); row >= 0; row = table.NextSelectedRow(row)) {
-        const auto index = static_cast<int>(table.GetItemData(row, 0));
-        if (index >= 0 && index < albumCount) chosen.push_back(index);
+        const qintptr index = table.CellAt(row, 0)->GetData();
+        if (index >= 0 && index < albumCount) chosen.push_back(static_cast<int>(index));
       }
       return;
     }
     int visited = 0;
     for (int row = 0; row < table.GetRowCount() && visited < albumCount; ++row) {
       for (int col = 0; col < table.GetColumnCount() && visited < albumCount; ++col, ++visited) {
-        const auto index = static_cast<int>(table.GetItemData(row, col));
-        if (table.IsCellSelected(row, col) && index >= 0 && index < albumCount) chosen.push_back(index);
+        const qintptr index = table.CellAt(row, col)->GetData();
+        if (table.IsCellSelected(row, col) && index >= 0 && index < albumCount) chosen.push_back(static_cast<int>(index));
       }
     }
   });
