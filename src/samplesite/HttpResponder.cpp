@@ -46,6 +46,10 @@ QByteArrayView ReasonPhrase(int status) {
 
 }  // namespace
 
+QByteArray HttpStatusLine(int status) {
+  return "HTTP/1.1 " + QByteArray::number(status) + ' ' + ReasonPhrase(status) + "\r\n";
+}
+
 HttpResponder::HttpResponder(LoopbackSocket& socket, const StopSignal& stop, bool headRequest, bool keepAlive)
     : socket_(socket), stop_(stop), headRequest_(headRequest), keepAlive_(keepAlive) {}
 
@@ -54,7 +58,7 @@ bool HttpResponder::Send(int status, const HttpHeaders& headers, const HttpBody&
   const QByteArray& bytes = body ? *body : kNoBody;
   QByteArray head;
   head.reserve(256);
-  head += "HTTP/1.1 " + QByteArray::number(status) + ' ' + ReasonPhrase(status) + "\r\n";
+  head += HttpStatusLine(status);
   for (const HttpHeader& header : headers) head += header.name + ": " + header.value + "\r\n";
   if (FindHeader(headers, "Content-Length").isNull()) {
     head += "Content-Length: " + QByteArray::number(bytes.size()) + "\r\n";

@@ -17,6 +17,9 @@ namespace lumvane {
 // Response bodies are shared and never copied per request.
 using HttpBody = std::shared_ptr<const QByteArray>;
 
+// "HTTP/1.1 404 Not Found\r\n" and the like.
+QByteArray HttpStatusLine(int status);
+
 class HttpResponder {
  public:
   HttpResponder(LoopbackSocket& socket, const StopSignal& stop, bool headRequest, bool keepAlive);
