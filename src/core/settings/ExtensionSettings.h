@@ -7,11 +7,11 @@
 namespace lumvane {
 
 struct ExtensionSettings {
-  quint8 qqV2Coding = 0;         // "QQ空间"/"V2编码": text mode 0, 2, 8 or 16
-  quint8 qqV3Coding = 0;         // "QQ空间"/"V3编码"
+  quint8 qqV2Coding = 0;          // "QQ空间"/"V2编码": text mode 0, 2, 8 or 16
+  quint8 qqV3Coding = 0;          // "QQ空间"/"V3编码"
   quint8 qqOriginalNameMode = 1;  // "QQ空间"/"取原始名方式"
-  quint8 taobaoHasPrice = 0;     // "淘宝"/"图片名中是否有价格": 1 when "有"
-  qint32 taobaoPriceDelta = 0;   // "淘宝"/"价格增减"
+  quint8 taobaoHasPrice = 0;      // "淘宝"/"图片名中是否有价格": 1 when "有"
+  qint32 taobaoPriceDelta = 0;    // "淘宝"/"价格增减"
   quint8 instagramFetchMode = 1;  // "Instagram"/"图片获取方式"
 };
 

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <limits>
+
 namespace lumvane {
 namespace {
 
@@ -45,7 +47,8 @@ CIni::CIni(QString path) : path_(std::move(path)) {
     }
     const qsizetype equals = line.indexOf(u'=');
     if (current == nullptr || equals <= 0) continue;
-    current->entries.append({line.left(equals).trimmed().toString(), Unquote(line.mid(equals + 1).trimmed().toString())});
+    current->entries.append(
+        {line.left(equals).trimmed().toString(), Unquote(line.mid(equals + 1).trimmed().toString())});
   }
 }
 
@@ -65,16 +68,18 @@ QString CIni::GetString(const QString& section, const QString& key, const QStrin
 quint32 CIni::GetNumber(const QString& section, const QString& key, quint32 defaultValue) const {
   const QString value = GetString(section, key);
   if (value.isEmpty()) return defaultValue;
-  // Unsigned decimal conversion: optional sign, digits up to the first other
-  // character, wrapping like the C library's strtoul.
+  // Unsigned decimal conversion as the C library's strtoul does it: optional
+  // sign, digits up to the first other character, a negated result wrapping
+  // around, and the largest value for a number that does not fit.
   qsizetype i = 0;
   bool negative = false;
   if (i < value.size() && (value[i] == u'+' || value[i] == u'-')) negative = value[i++] == u'-';
-  quint32 number = 0;
+  quint64 number = 0;
   for (; i < value.size() && value[i] >= u'0' && value[i] <= u'9'; ++i) {
-    number = number * 10u + static_cast<quint32>(value[i].unicode() - u'0');
+    number = number * 10u + static_cast<quint64>(value[i].unicode() - u'0');
+    if (number > std::numeric_limits<quint32>::max()) return std::numeric_limits<quint32>::max();
   }
-  return negative ? 0u - number : number;
+  return negative ? 0u - static_cast<quint32>(number) : static_cast<quint32>(number);
 }
 
 QList<QPair<QString, QString>> CIni::Entries(const QString& section) const {

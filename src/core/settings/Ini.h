@@ -3,10 +3,10 @@
 // and key names compare without regard to case; the file is read as UTF-8
 // when it is valid UTF-8 (with or without BOM), else as GBK.
 
-#include <QString>
-#include <QStringList>
 #include <QList>
 #include <QPair>
+#include <QString>
+#include <QStringList>
 
 namespace lumvane {
 

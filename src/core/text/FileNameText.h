@@ -6,7 +6,8 @@
 namespace lumvane {
 
 // Pairwise replacement: "a|b" with "x|y" replaces a by x, then b by y. Lists
-// with different separator counts replace the whole old list text.
+// with different separator counts replace the whole old list text. An empty
+// old piece replaces nothing.
 void MultiReplace(QString& text, const QString& oldList, const QString& newList);
 
 // Fallback number that yields the local time stamp "%Y%m%d%H%M%S".

@@ -14,9 +14,11 @@ enum GetBetweenFlag : int {
   GB_TO_END = 2,   // without an end marker, take everything after the start marker
 };
 
-// Text between `start` and the next `end` after it. With GB_ADVANCE the
-// source keeps only what follows the start marker (never moved past the end
-// marker), so a repeated call finds the next occurrence.
+// Text between `start` and the next `end` after it; empty when the start
+// marker is missing, or the end marker is missing and GB_TO_END is not set.
+// With GB_ADVANCE and a start marker found, the source keeps only what follows
+// the start marker (never moved past the end marker), so a repeated call finds
+// the next occurrence. An empty marker is found at once.
 QString GetBetween(QString& source, const QString& start, const QString& end, int flags);
 
 // Drops the text before `marker` (and the marker when `inclusive`); returns its
@@ -29,11 +31,11 @@ qsizetype CutAt(QString& text, const QString& marker);
 // Text before `marker`, empty when it is absent.
 QString TextBefore(const QString& source, const QString& marker);
 
-// Non-overlapping occurrences of `separator`.
+// Non-overlapping occurrences of `separator`; an empty separator occurs 0 times.
 qsizetype CountText(const QString& text, const QString& separator);
 
 // Splits at every separator: c separators give c + 1 pieces and the result c;
-// no separator gives 0 and an empty array.
+// no separator (or an empty one) gives 0 and an empty array.
 qsizetype SplitText(const QString& text, const QString& separator, QStringList& pieces);
 
 }  // namespace lumvane
