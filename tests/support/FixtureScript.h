@@ -19,7 +19,7 @@ struct FixtureScript {
   bool neverAnswer = false;   // read the request, then hold the connection silently
   int headerDelayMs = 0;      // pause before the status line
   int chunkSize = 0;          // write the body in pieces of this size (0: at once)
-  int chunkPauseMs = 0;       // pause before every piece but the first
+  int chunkPauseMs = 0;       // pause before every piece, the first too
   qint64 cutAfter = -1;       // end the connection after this many body bytes
   bool cutWithReset = false;  // ... with a reset instead of a close
 

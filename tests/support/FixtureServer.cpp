@@ -102,7 +102,7 @@ void FixtureServer::Play(const QByteArray& target, const FixtureScript& script, 
   const qint64 end = script.cutAfter >= 0 ? std::min<qint64>(script.cutAfter, script.body.size()) : script.body.size();
   const qint64 step = script.chunkSize > 0 ? script.chunkSize : std::max<qint64>(end, 1);
   for (qint64 at = 0; at < end; at += step) {
-    if (at > 0 && script.chunkPauseMs > 0 && !responder.Sleep(script.chunkPauseMs)) return;
+    if (script.chunkPauseMs > 0 && !responder.Sleep(script.chunkPauseMs)) return;
     if (responder.ClientGone() ||
         !responder.WriteRaw(QByteArrayView(script.body).sliced(at, std::min(step, end - at)))) {
       NoteDisconnect(target, at);
