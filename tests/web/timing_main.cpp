@@ -7,5 +7,5 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   using namespace lumvane::tests;
   KeepProxiesOut();
-  return 0;
+  return RunTransferTimingTests(argc, argv);
 }
