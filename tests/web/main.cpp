@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   using namespace lumvane::tests;
   KeepProxiesOut();
   int failed = 0;
-  for (auto run : {RunHttpServerTests, RunUrlSourceTests, RunPageTextTests}) {
+  for (auto run : {RunHttpServerTests, RunUrlSourceTests, RunPageTextTests, RunHttpSessionTests, RunSiteConfigTests}) {
     failed += run(argc, argv);
   }
   return failed;
