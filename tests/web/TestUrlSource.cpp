@@ -48,8 +48,10 @@ class TestUrlSource : public QObject {
   void redirects();
   void downloadIntoFile_data();
   void downloadIntoFile();
+  void unwritableTargetFails();
   void badAddressesFail_data();
   void badAddressesFail();
+  void resetKeepsChecksAndRetries();
 
  private:
   HttpSession session_{QString()};
@@ -132,6 +134,7 @@ void TestUrlSource::markersCutThePageWhileItStreams() {
   FixtureScript script;
   script.body = page;
   script.chunkSize = chunkSize;
+  script.chunkPauseMs = chunkSize > 0 ? 10 : 0;  // so that each piece arrives on its own
   server.Serve("/page", script);
   UrlSource source(session_);
   UrlRequest request = tests::LenientRequest(server.Url("/page"));
@@ -358,6 +361,19 @@ void TestUrlSource::downloadIntoFile() {
   QVERIFY(source.body.isEmpty());
 }
 
+void TestUrlSource::unwritableTargetFails() {
+  FixtureServer server;
+  FixtureScript script;
+  script.body = "picture";
+  server.Serve("/pic.jpg", script);
+  QTemporaryDir folder;
+  UrlSource source(session_);
+  UrlRequest request = tests::LenientRequest(server.Url("/pic.jpg"), folder.filePath(QStringLiteral("missing/a.jpg")));
+  request.retryDelaySec = 0;
+  QVERIFY(!source.Get(request, kPictureRequestFlags));
+  QVERIFY(FilesIn(folder.path()).isEmpty());
+}
+
 void TestUrlSource::badAddressesFail_data() {
   QTest::addColumn<QString>("url");
   QTest::newRow("empty") << QString();
@@ -374,6 +390,38 @@ void TestUrlSource::badAddressesFail() {
   request.retryDelaySec = 0;
   QVERIFY(!source.Get(request, 0));
   QVERIFY(source.body.isEmpty());
+}
+
+void TestUrlSource::resetKeepsChecksAndRetries() {
+  UrlRequest request(QStringLiteral("http://www.renren.com/"), QStringLiteral("/tmp/a.jpg"), 5000);
+  QCOMPARE(request.verb, QStringLiteral("GET"));
+  QCOMPARE(request.readTimeoutMs, 5000u);
+  QCOMPARE(request.connectTimeoutMs, 5000u);
+  QCOMPARE(request.retryCount, quint8(1));
+  QCOMPARE(request.retryDelaySec, quint8(1));
+  request.verb = QStringLiteral("POST");
+  request.headers = QStringLiteral("Referer: x");
+  request.startMarker = "<a>";
+  request.endMarker = "</a>";
+  request.postData = "a=1";
+  request.minSizeKB = 4;
+  request.maxSizeKB = 9;
+  request.requiredText = "album";
+  request.minBodyLength = 10;
+  request.retryCount = 2;
+  request.retryDelaySec = 3;
+  request.Reset();
+  QVERIFY(request.url.isEmpty() && request.outFile.isEmpty() && request.headers.isEmpty());
+  QVERIFY(request.startMarker.isEmpty() && request.endMarker.isEmpty() && request.postData.isNull());
+  QCOMPARE(request.verb, QStringLiteral("GET"));
+  QCOMPARE(request.readTimeoutMs, 20000u);
+  QCOMPARE(request.connectTimeoutMs, 20000u);
+  QCOMPARE(request.minSizeKB, 0u);
+  QCOMPARE(request.maxSizeKB, 0u);
+  QCOMPARE(request.requiredText, QByteArray("album"));
+  QCOMPARE(request.minBodyLength, 10u);
+  QCOMPARE(request.retryCount, quint8(2));
+  QCOMPARE(request.retryDelaySec, quint8(3));
 }
 
 namespace tests {
