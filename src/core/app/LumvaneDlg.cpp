@@ -16,10 +16,10 @@ const SiteConfig& CLumvaneDlg::Sites() const { return app_.sites; }
 QString CLumvaneDlg::SiteUrl(SiteHost host, const QString& path) const {
   const SiteConfig& sites = app_.sites;
   switch (host) {
-    case SiteHost::Main: return u"http://" + sites.main + path;
-    case SiteHost::Page: return u"http://" + sites.page + path;
-    case SiteHost::Photo: return u"http://" + sites.photo + path;
-    case SiteHost::Zhan: return u"http://" + sites.zhan + path;
+    case SiteHost::Main: return u"http://" + sites.mainHost + path;
+    case SiteHost::Page: return u"http://" + sites.pageHost + path;
+    case SiteHost::Photo: return u"http://" + sites.photoHost + path;
+    case SiteHost::Zhan: return u"http://" + sites.zhanHost + path;
   }
   return {};
 }

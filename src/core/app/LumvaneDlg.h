@@ -17,7 +17,7 @@
 namespace lumvane {
 
 class AppContext;
-struct SiteConfig;
+class SiteConfig;
 
 enum class SiteHost { Main, Page, Photo, Zhan };
 

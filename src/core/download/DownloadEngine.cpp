@@ -85,10 +85,10 @@ void DownloadEngine::Work(std::shared_ptr<RunState> run, HttpSession* http) {
     request.maxSizeKB = run->params.maxSizeK;
     request.retryCount = 2;
     request.retryDelaySec = 1;
-    source.Get(request, kRequestAllowCacheWrite | kRequestNoReload);
-    if (split >= 0 && source.ReceivedLength() == 0) {
+    source.Get(request, kPictureRequestFlags);
+    if (split >= 0 && source.receivedLength == 0) {
       request.url = entry.mid(split + 2);
-      source.Get(request, kRequestAllowCacheWrite | kRequestNoReload);
+      source.Get(request, kPictureRequestFlags);
     }
     {
       std::lock_guard lock(run->mutex);
