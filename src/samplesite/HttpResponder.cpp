@@ -67,7 +67,7 @@ bool HttpResponder::Send(int status, const HttpHeaders& headers, const HttpBody&
   head += "\r\n";
   answered_ = true;
   const std::array<QByteArrayView, 2> pieces{head, headRequest_ ? QByteArrayView() : QByteArrayView(bytes)};
-  return Write(pieces, head.size() + pieces[1].size());
+  return Write(pieces);
 }
 
 bool HttpResponder::Send(int status, const HttpHeaders& headers, QByteArray body) {
@@ -77,17 +77,13 @@ bool HttpResponder::Send(int status, const HttpHeaders& headers, QByteArray body
 bool HttpResponder::WriteRaw(QByteArrayView bytes) {
   answered_ = true;
   raw_ = true;
-  return Write(std::span<const QByteArrayView>(&bytes, 1), bytes.size());
+  return Write(std::span<const QByteArrayView>(&bytes, 1));
 }
 
-bool HttpResponder::Write(std::span<const QByteArrayView> pieces, qint64 size) {
+bool HttpResponder::Write(std::span<const QByteArrayView> pieces) {
   if (gone_) return false;
-  if (!socket_.SendAll(pieces)) {
-    gone_ = true;
-    return false;
-  }
-  bytesWritten_ += size;
-  return true;
+  if (!socket_.SendAll(pieces)) gone_ = true;
+  return !gone_;
 }
 
 bool HttpResponder::Sleep(int ms) { return !stop_.WaitFor(ms); }

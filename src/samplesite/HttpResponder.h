@@ -43,13 +43,11 @@ class HttpResponder {
   // True once a write failed or the client closed its side.
   bool ClientGone();
 
-  qint64 BytesWritten() const { return bytesWritten_; }
-  bool Stopping() const { return stop_.IsSet(); }
   // Whether the server may read the next request on this connection.
   bool CanContinue() const { return answered_ && !raw_ && !gone_ && keepAlive_ && socket_.IsOpen(); }
 
  private:
-  bool Write(std::span<const QByteArrayView> pieces, qint64 size);
+  bool Write(std::span<const QByteArrayView> pieces);
 
   LoopbackSocket& socket_;
   const StopSignal& stop_;
@@ -58,7 +56,6 @@ class HttpResponder {
   bool answered_ = false;
   bool raw_ = false;
   bool gone_ = false;
-  qint64 bytesWritten_ = 0;
 };
 
 }  // namespace lumvane

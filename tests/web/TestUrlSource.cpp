@@ -42,6 +42,7 @@ class TestUrlSource : public QObject {
   void requestCarriesHeadersAndAgent();
   void postDataArrivesIntact();
   void retryCountZeroSendsNothing();
+  void laterAttemptCanSucceed();
   void contentChecks_data();
   void contentChecks();
   void redirects_data();
@@ -228,6 +229,22 @@ void TestUrlSource::retryCountZeroSendsNothing() {
   const QList<FixtureRequest> log = server.Requests();
   QCOMPARE(log.size(), 1);
   QCOMPARE(log[0].request.target, QByteArray("/after"));
+}
+
+void TestUrlSource::laterAttemptCanSucceed() {
+  FixtureServer server;
+  FixtureScript good;
+  good.body = Filler(5000);
+  FixtureScript broken = good;
+  broken.cutAfter = 1000;
+  server.Serve("/page", QList{broken, broken, good});
+  UrlSource source(session_);
+  UrlRequest request = tests::LenientRequest(server.Url("/page"));
+  request.retryCount = 3;
+  request.retryDelaySec = 0;
+  QVERIFY(source.Get(request, 0));
+  QVERIFY(source.body == good.body);
+  QCOMPARE(server.Requests().size(), 3);
 }
 
 void TestUrlSource::contentChecks_data() {

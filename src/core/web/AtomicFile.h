@@ -25,9 +25,6 @@ class AtomicFile {
   // Closes and deletes the temporary file.
   void Discard();
 
-  bool IsOpen() const { return temp_.isOpen(); }
-  QString TempPath() const { return temp_.fileName(); }
-
  private:
   const QString target_;
   QFile temp_;
