@@ -1,6 +1,7 @@
 #include "catalogue/AlbumListJob.h"
 
 #include "app/ControlIds.h"
+#include "app/AppContext.h"
 #include "app/LumvaneDlg.h"
 #include "catalogue/AlbumTableRows.h"
 #include "catalogue/CatalogueTexts.h"

@@ -1,5 +1,6 @@
 #include "catalogue/UserIdReduction.h"
 
+#include "app/AppContext.h"
 #include "app/LumvaneDlg.h"
 #include "text/MarkerSearch.h"
 #include "web/PageFetcher.h"

@@ -32,6 +32,9 @@ int DownloadBatch::FindBatchName(const QString& name) const {
   return nameIndex_.value(name.toCaseFolded(), -1);
 }
 
-void DownloadBatch::IndexName(int index) const { nameIndex_.try_emplace(names_[index].toCaseFolded(), index); }
+void DownloadBatch::IndexName(int index) const {
+  const QString key = names_[index].toCaseFolded();
+  if (!nameIndex_.contains(key)) nameIndex_.insert(key, index);
+}
 
 }  // namespace lumvane

@@ -142,7 +142,7 @@ void AddPicture(CLumvaneDlg& dlg, const QString& address, const QString& descrip
   batch.Append(address, name, header);
   dlg.Port().SetControlText(IDC_STATUS2, u"已获取到" + QString::number(batch.Count()) + u"张图片信息");
   if (rule.options & OPT_NAME_LIST) {
-    if (batch.Count() == 1) dlg.Download.nameList.Start(AlbumFilePath(batch.folder, album.strName, u".txt"));
+    if (batch.Count() == 1) dlg.Download.nameList.Start(AlbumFilePath(batch.folder, album.strName, QStringLiteral(".txt")));
     dlg.Download.nameList.AppendLine(description);
   }
 }
