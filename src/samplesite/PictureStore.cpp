@@ -1,5 +1,9 @@
 #include "samplesite/PictureStore.h"
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 #include "samplesite/PictureFile.h"
 
 namespace lumvane {
@@ -36,7 +40,16 @@ HttpBody PictureStore::Body(const SamplePicture& picture) {
 }
 
 void PictureStore::PrepareAll() {
-  for (const auto& entry : entries_) Body(*entry->picture);
+  // Big synthetic albums take a while to generate: use every core.
+  const size_t workers = std::max(1u, std::thread::hardware_concurrency());
+  std::atomic<size_t> next{0};
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < workers; ++i) {
+    threads.emplace_back([this, &next] {
+      for (size_t k = next++; k < entries_.size(); k = next++) Body(*entries_[k]->picture);
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
 }
 
 }  // namespace lumvane

@@ -60,7 +60,7 @@ std::optional<SitePage> RouteSitePage(const ZhanSite& site, const RequestTarget&
 
 std::optional<SitePage> RouteZhanHost(const SampleSiteContent& content, const RequestTarget& target) {
   const QByteArray& path = target.Path();
-  if (path.startsWith("/archive")) {
+  if (path == "/archive" || path.startsWith("/archive/")) {
     const ZhanSite* site = SiteOf(content, target);
     if (!site) return std::nullopt;
     return RouteArchive(*site, path, target);
