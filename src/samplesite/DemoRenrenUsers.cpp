@@ -99,11 +99,12 @@ SampleUser V7User(PictureMint& mint) {
             PictureListShape::V7, kSecondPictureHost));
   user.albums.push_back(Album(mint, base + 3, QStringLiteral("?*:|"),
                               Pictures(mint, 3, QStringLiteral("无名"), 20 * kKilobyte, 40 * kKilobyte)));
-  user.albums.push_back(
-      Album(mint, base + 4,
-            QStringLiteral("二〇一四年夏天和大学同学一起去云南自驾游的照片合集第一部分从昆明出发沿途的"
-                           "风景以及古城里的小吃和客栈还有洱海边骑行的那些日子里拍下的全部照片以及回到昆明之后在翠湖公园喂海鸥的几张"),
-            Pictures(mint, 2, QStringLiteral("云南"), 30 * kKilobyte, 60 * kKilobyte)));
+  user.albums.push_back(Album(
+      mint, base + 4,
+      QStringLiteral(
+          "二〇一四年夏天和大学同学一起去云南自驾游的照片合集第一部分从昆明出发沿途的"
+          "风景以及古城里的小吃和客栈还有洱海边骑行的那些日子里拍下的全部照片以及回到昆明之后在翠湖公园喂海鸥的几张"),
+      Pictures(mint, 2, QStringLiteral("云南"), 30 * kKilobyte, 60 * kKilobyte)));
   SampleAlbum secret = Album(mint, base + 5, QStringLiteral("私密相册"),
                              Pictures(mint, 5, QStringLiteral("私密"), 20 * kKilobyte, 50 * kKilobyte));
   secret.password = true;

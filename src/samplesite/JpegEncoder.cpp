@@ -32,16 +32,16 @@ constexpr int kDct[8][8] = {
     {1567, -3784, 3784, -1567, -1567, 3784, -3784, 1567}, {799, -2276, 3406, -4017, 4017, -3406, 2276, -799},
 };
 
-struct HuffmanSpec {
+struct HuffmanTable {
   std::uint8_t counts[16];
   std::vector<std::uint8_t> values;
 };
 
-const HuffmanSpec kDcLuminance{{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0},
-                               {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-const HuffmanSpec kDcChrominance{{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
-                                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-const HuffmanSpec kAcLuminance{
+const HuffmanTable kDcLuminance{{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0},
+                                {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+const HuffmanTable kDcChrominance{{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0},
+                                  {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+const HuffmanTable kAcLuminance{
     {0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7d},
     {0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13, 0x51, 0x61, 0x07, 0x22, 0x71,
      0x14, 0x32, 0x81, 0x91, 0xa1, 0x08, 0x23, 0x42, 0xb1, 0xc1, 0x15, 0x52, 0xd1, 0xf0, 0x24, 0x33, 0x62, 0x72,
@@ -52,7 +52,7 @@ const HuffmanSpec kAcLuminance{
      0xa4, 0xa5, 0xa6, 0xa7, 0xa8, 0xa9, 0xaa, 0xb2, 0xb3, 0xb4, 0xb5, 0xb6, 0xb7, 0xb8, 0xb9, 0xba, 0xc2, 0xc3,
      0xc4, 0xc5, 0xc6, 0xc7, 0xc8, 0xc9, 0xca, 0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe1, 0xe2,
      0xe3, 0xe4, 0xe5, 0xe6, 0xe7, 0xe8, 0xe9, 0xea, 0xf1, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa}};
-const HuffmanSpec kAcChrominance{
+const HuffmanTable kAcChrominance{
     {0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77},
     {0x00, 0x01, 0x02, 0x03, 0x11, 0x04, 0x05, 0x21, 0x31, 0x06, 0x12, 0x41, 0x51, 0x07, 0x61, 0x71, 0x13, 0x22,
      0x32, 0x81, 0x08, 0x14, 0x42, 0x91, 0xa1, 0xb1, 0xc1, 0x09, 0x23, 0x33, 0x52, 0xf0, 0x15, 0x62, 0x72, 0xd1,
@@ -70,7 +70,7 @@ struct HuffmanCodes {
   std::array<std::uint8_t, 256> length{};
 };
 
-HuffmanCodes BuildCodes(const HuffmanSpec& spec) {
+HuffmanCodes BuildCodes(const HuffmanTable& spec) {
   HuffmanCodes codes;
   std::uint16_t code = 0;
   size_t k = 0;
@@ -207,7 +207,7 @@ void EncodeBlock(BitWriter& bits, Component& component, const int (&coefficients
   if (run > 0) bits.Put(component.ac->code[0x00], component.ac->length[0x00]);
 }
 
-void WriteHuffmanTable(QByteArray& out, int tableClassAndId, const HuffmanSpec& spec) {
+void WriteHuffmanTable(QByteArray& out, int tableClassAndId, const HuffmanTable& spec) {
   out.append(static_cast<char>(tableClassAndId));
   for (std::uint8_t count : spec.counts) out.append(static_cast<char>(count));
   for (std::uint8_t value : spec.values) out.append(static_cast<char>(value));

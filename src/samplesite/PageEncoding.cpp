@@ -19,13 +19,14 @@ QByteArrayView CharsetLabel(PageCharset charset) {
   return "utf-8";
 }
 
-}  // namespace
-
+// GBK bytes for Gbk pages, UTF-8 for the others (also under a "gbk" label).
 QByteArray PageBytes(const QString& text, PageCharset charset) {
   if (charset != PageCharset::Gbk) return text.toUtf8();
   QStringEncoder encoder("GBK");
   return encoder.encode(text);
 }
+
+}  // namespace
 
 HttpBody EncodePage(const SitePage& page, bool clientAcceptsGzip, HttpHeaders& headers) {
   headers.append(HttpHeader{"Content-Type", page.mimeType + "; charset=" + CharsetLabel(page.style.charset)});

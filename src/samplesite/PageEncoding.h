@@ -8,9 +8,6 @@
 
 namespace lumvane {
 
-// The bytes of `text` in `charset` (GBK for Gbk, UTF-8 otherwise).
-QByteArray PageBytes(const QString& text, PageCharset charset);
-
 // The body of `page`; fills in its Content-Type (and Content-Encoding).
 HttpBody EncodePage(const SitePage& page, bool clientAcceptsGzip, HttpHeaders& headers);
 

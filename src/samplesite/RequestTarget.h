@@ -13,7 +13,6 @@ class RequestTarget {
   explicit RequestTarget(QByteArrayView target);
 
   const QByteArray& Path() const { return path_; }
-  bool HasQuery() const { return !query_.isEmpty(); }
   // Value of the first parameter `name`; null when absent.
   QByteArray Query(QByteArrayView name) const;
   // A parameter read as a number; `fallback` when absent, nullopt when it

@@ -4,6 +4,7 @@
 
 #include "SiteClient.h"
 #include "platform/LoopbackSocket.h"
+#include "samplesite/DemoRenrenUsers.h"
 #include "samplesite/SampleContentBuilder.h"
 
 namespace lumvane {
@@ -47,9 +48,9 @@ void SampleSitePagesTest::routesByHostAndPath_data() {
   QTest::newRow("profile without id") << "http://www.renren.com/wuming" << 200L << "该用户尚未开放个人主页";
   QTest::newRow("public page name on main host") << "http://www.renren.com/sheying" << 404L << "";
   QTest::newRow("unknown vanity name") << "http://www.renren.com/nobody" << 404L << "";
-  QTest::newRow("v7 list") << kV7List.arg(240000001) << 200L << "'albumList'";
+  QTest::newRow("v7 list") << kV7List.arg(kV7UserId) << 200L << "'albumList'";
   QTest::newRow("v7 list of unknown user") << kV7List.arg(240000099) << 404L << "";
-  QTest::newRow("no v7 list for single-request user") << kV7List.arg(240000003) << 404L << "";
+  QTest::newRow("no v7 list for single-request user") << kV7List.arg(kSingleRequestUserId) << 404L << "";
   QTest::newRow("classic album page") << "http://photo.renren.com/photo/240000001/album-1100000101" << 200L
                                       << "class=\"ablum-infor\"><h1>旅行<span";
   QTest::newRow("v7 album page") << "http://photo.renren.com/photo/240000001/album-1100000101/v7" << 200L
@@ -113,14 +114,14 @@ void SampleSitePagesTest::oddRequestsGetAnAnswer() {
                              (host.isNull() ? QByteArray() : "Host: " + host + "\r\n") + "Connection: close\r\n\r\n";
   const QByteArray status = RawStatusLine(site_->Port(), request);
   QVERIFY2(status == "HTTP/1.1 200 OK" || status == "HTTP/1.1 404 Not Found", status.constData());
-  QCOMPARE(SiteClient(site_->Port()).Get(kV7List.arg(240000001)).status, 200L);
+  QCOMPARE(SiteClient(site_->Port()).Get(kV7List.arg(kV7UserId)).status, 200L);
 }
 
 void SampleSitePagesTest::compressesOnlyWhereAskedAndAccepted_data() {
   QTest::addColumn<QString>("url");
   QTest::addColumn<QByteArray>("acceptEncoding");
   QTest::addColumn<bool>("compressed");
-  const QString gzipUser = kV7List.arg(240000001);
+  const QString gzipUser = kV7List.arg(kV7UserId);
   const QString gbkGzipUser = QStringLiteral("http://page.renren.com/sheying");
   const QString zhanPosts =
       QStringLiteral("http://zhan.renren.com/archive/archiveByTime?site_id=7100000001&month=201412&page=0");
@@ -165,7 +166,7 @@ void SampleSitePagesTest::compressionOptionOverridesTheUsers() {
   QVERIFY(site.Start());
   const SiteClient client(site.Port());
   for (const QString& url :
-       {kV7List.arg(240000001), kV7List.arg(240000002), QStringLiteral("http://zhan.renren.com/guangying")}) {
+       {kV7List.arg(kV7UserId), kV7List.arg(kClassicUserId), QStringLiteral("http://zhan.renren.com/guangying")}) {
     const FetchResult result = client.Get(url, {"Accept-Encoding: gzip, deflate"});
     QCOMPARE(result.status, 200L);
     QCOMPARE(result.Compressed(), compressed);
@@ -177,11 +178,11 @@ void SampleSitePagesTest::charsetsAsLabelled_data() {
   QTest::addColumn<QByteArray>("label");
   QTest::addColumn<QString>("title");
   QTest::addColumn<bool>("utf8Bytes");
-  QTest::newRow("UTF-8") << kV7List.arg(240000001) << QByteArray("charset=utf-8")
+  QTest::newRow("UTF-8") << kV7List.arg(kV7UserId) << QByteArray("charset=utf-8")
                          << "<title>人人网 - 林小夏的相册</title>" << true;
   QTest::newRow("GBK") << "http://photo.renren.com/photo/240000002/album/relatives?curpage=1"
                        << QByteArray("charset=GBK") << "<title>人人网 - 陈默的相册</title>" << false;
-  QTest::newRow("GBK, compressed") << kV7List.arg(600000001) << QByteArray("charset=GBK")
+  QTest::newRow("GBK, compressed") << kV7List.arg(kPublicPageUserId) << QByteArray("charset=GBK")
                                    << "<title>人人网 - 人人摄影社的相册</title>" << false;
   QTest::newRow("UTF-8 labelled gbk") << "http://photo.renren.com/photo/240000003/album/relatives?curpage=1"
                                       << QByteArray("charset=gbk") << "<title>人人网 - 周一鸣的相册</title>" << true;
@@ -206,7 +207,7 @@ void SampleSitePagesTest::classicListPaging_data() {
   QTest::addColumn<qsizetype>("first");  // index of the first album listed
   QTest::addColumn<qsizetype>("items");
   QTest::addColumn<bool>("pagingMarker");
-  const quint64 classic = 240000002, single = 240000003, ignores = 240000004;
+  const quint64 classic = kClassicUserId, single = kSingleRequestUserId, ignores = kIgnoresOffsetUserId;
   QTest::newRow("first page") << classic << "/album/relatives?curpage=1" << qsizetype{0} << qsizetype{40} << true;
   QTest::newRow("offset 40") << classic << "/album/relatives/ajax?offset=40&limit=40" << qsizetype{40} << qsizetype{40}
                              << false;

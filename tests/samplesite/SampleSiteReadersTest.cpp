@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "ReaderWalks.h"
+#include "samplesite/DemoRenrenUsers.h"
 #include "samplesite/PhotoAddresses.h"
 #include "samplesite/SampleContentBuilder.h"
 
@@ -46,7 +47,7 @@ void SampleSiteReadersTest::initTestCase() {
 
 void SampleSiteReadersTest::v7ListCarriesEveryAlbum() {
   const SiteClient client(site_->Port());
-  const SampleUser& user = UserOf(*site_, 240000001);
+  const SampleUser& user = UserOf(*site_, kV7UserId);
   QString page = client.Page(AlbumListUrl(user.id));
   QCOMPARE(Between(page, u"<title>人人网 - "_s, u"</title>"_s), user.name + u"的相册");
   page = page.mid(page.indexOf(u"'albumList'"));
@@ -64,12 +65,12 @@ void SampleSiteReadersTest::v7ListCarriesEveryAlbum() {
     QCOMPARE(Between(piece, u"photoCount\":"_s, u","_s, &at), QString::number(album.reportedCount));
   }
   // The classic users' v7 lists are there but empty.
-  QVERIFY(!client.Page(AlbumListUrl(240000002)).contains(u"\"cover\""));
+  QVERIFY(!client.Page(AlbumListUrl(kClassicUserId)).contains(u"\"cover\""));
 }
 
 void SampleSiteReadersTest::classicListCarriesEveryAlbum() {
   const SiteClient client(site_->Port());
-  const SampleUser& user = UserOf(*site_, 240000002);
+  const SampleUser& user = UserOf(*site_, kClassicUserId);
   const QString base = u"http://photo.renren.com/photo/240000002"_s;
   QStringList items;
   for (int offset = 0; offset <= 120; offset += 40) {
@@ -102,8 +103,8 @@ void SampleSiteReadersTest::singleAlbumPages_data() {
   QTest::addColumn<quint64>("albumId");
   QTest::addColumn<QString>("ownerTab");  // classic page's first tab
   QTest::addColumn<QString>("ownerNav");  // v7 page's navigation
-  QTest::newRow("visitor's own") << quint64{240000001} << quint64{1100000107} << u"我的相册"_s << u"我的主页"_s;
-  QTest::newRow("someone else's, GBK") << quint64{600000001} << quint64{1600000001} << u"人人摄影社"_s
+  QTest::newRow("visitor's own") << kV7UserId << quint64{1100000107} << u"我的相册"_s << u"我的主页"_s;
+  QTest::newRow("someone else's, GBK") << kPublicPageUserId << quint64{1600000001} << u"人人摄影社"_s
                                        << u"人人摄影社"_s;
 }
 
