@@ -66,8 +66,8 @@ std::vector<SamplePicture> FormatPictures(PictureMint& mint) {
           mint.Make({.format = PictureFormat::Png, .size = 400 * kKilobyte, .title = QStringLiteral("大图 PNG")})};
 }
 
-// Names listed by a medium-size address ("large_") need the large-picture
-// page; one picture has no title.
+// Every third picture is a "large_" one, which the lists name by another
+// address; one picture has no title.
 std::vector<SamplePicture> MixedSizePictures(PictureMint& mint, int count, const QString& title, int untitled) {
   std::vector<SamplePicture> pictures;
   for (int i = 0; i < count; ++i) {

@@ -27,8 +27,9 @@ QByteArrayView PictureMimeType(QByteArrayView extension) {
 }
 
 void SendNotFound(HttpResponder& responder) {
-  responder.Send(404, {{"Content-Type", "text/html; charset=utf-8"}},
-                 QByteArray("<html><body><h1>404 Not Found</h1></body></html>\n"));
+  static const HttpBody kBody =
+      std::make_shared<const QByteArray>("<html><body><h1>404 Not Found</h1></body></html>\n");
+  responder.Send(404, {{"Content-Type", "text/html; charset=utf-8"}}, kBody);
 }
 
 }  // namespace

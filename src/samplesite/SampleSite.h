@@ -41,6 +41,7 @@ class SampleSite {
 
   const SampleSiteContent content_;
   PictureStore pictures_;
+  // Last, so that it stops and joins its threads before the rest goes.
   HttpServer server_;
 };
 
