@@ -1,0 +1,14 @@
+#pragma once
+// Which page of the photo host a request asks for.
+
+#include <optional>
+
+#include "samplesite/RequestTarget.h"
+#include "samplesite/SampleSiteContent.h"
+#include "samplesite/SitePage.h"
+
+namespace lumvane {
+
+std::optional<SitePage> RoutePhotoHost(const SampleSiteContent& content, const RequestTarget& target);
+
+}  // namespace lumvane
