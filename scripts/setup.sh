@@ -25,7 +25,10 @@ cmake -G Ninja -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 
 if [ "$job" = demo ]; then
-  ./build/src/cli/lumvane-cli --version
+  # The demo's folder is its program folder: soft.dat and cookies.txt go there too.
+  mkdir -p demo
+  cd demo
+  ../build/src/cli/lumvane-cli demo
 else
   ctest --test-dir build --output-on-failure -j "$(nproc)"
 fi

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QMap>
+#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 
@@ -34,19 +35,31 @@ QStringList SampleSiteDemo::Addresses() const {
 }
 
 void SampleSiteDemo::PrintSummary(const QString& folder) {
-  QMap<QString, int> filesPerFolder;
+  // Per owner folder: its album folders and the pictures in them.
+  struct Owner {
+    QSet<QString> albums;
+    int pictures = 0;
+  };
+  QMap<QString, Owner> owners;
+  const QDir root(folder);
   QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     it.next();
-    filesPerFolder[QDir(folder).relativeFilePath(it.fileInfo().path())] += 1;
+    const QStringList levels = root.relativeFilePath(it.fileInfo().path()).split(u'/');
+    Owner& owner = owners[levels.front()];
+    owner.albums.insert(levels.mid(1).join(u'/'));
+    owner.pictures += 1;
   }
   QTextStream out(stdout);
-  int total = 0;
-  for (auto entry = filesPerFolder.cbegin(); entry != filesPerFolder.cend(); ++entry) {
-    out << "  " << entry.key() << ": " << entry.value() << " files\n";
-    total += entry.value();
+  int albums = 0;
+  int pictures = 0;
+  out << "\nSaved into " << QDir::toNativeSeparators(folder) << ":\n";
+  for (auto owner = owners.cbegin(); owner != owners.cend(); ++owner) {
+    out << "  " << owner.key() << ": " << owner->pictures << " files in " << owner->albums.size() << " albums\n";
+    albums += static_cast<int>(owner->albums.size());
+    pictures += owner->pictures;
   }
-  out << "Saved " << total << " files in " << filesPerFolder.size() << " album folders under " << folder << '\n';
+  out << "In all " << pictures << " files in " << albums << " albums of " << owners.size() << " owners.\n";
 }
 
 }  // namespace lumvane

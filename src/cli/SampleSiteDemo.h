@@ -14,6 +14,7 @@ class SampleSiteDemo {
   SampleSiteDemo();
 
   bool Start();
+  quint16 Port() const { return site_.Port(); }
   // Connect-to mappings that send every host of the site to it.
   QStringList ConnectTo() const;
   // A profile address per user and the address of each Zhan site.
