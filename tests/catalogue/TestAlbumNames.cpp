@@ -52,6 +52,18 @@ void TestAlbumNames::namesAreCleanedUniqueAndShort_data() {
   QTest::newRow("empty after cleaning: the time")
       << QStringList{"", "?*:|"} << QStringList{"20141229103000", "20141229103000 (1)"};
   QTest::newRow("100 characters keep 80") << QStringList{Letters(100)} << QStringList{Letters(80)};
+  // Cut first, then made unique: the cut must not make two names equal.
+  QTest::newRow("equal in their first 80") << QStringList{Letters(80) + u"x", Letters(80) + u"y", Letters(90)}
+                                           << QStringList{Letters(80), Letters(76) + u" (1)", Letters(76) + u" (2)"};
+  QTest::newRow("80 characters twice") << QStringList{Letters(80), Letters(80)}
+                                       << QStringList{Letters(80), Letters(76) + u" (1)"};
+  // The page writes the smile as "\\u" escapes of its surrogate pair.
+  const QString smile = QString::fromUtf16(u"\U0001F600");
+  const QString escapedSmile = QStringLiteral("\\ud83d\\ude00");
+  QTest::newRow("no cut inside a character")
+      << QStringList{Letters(79) + escapedSmile, Letters(75) + escapedSmile + Letters(10, u'b'),
+                     Letters(75) + escapedSmile + Letters(10, u'b')}
+      << QStringList{Letters(79), Letters(75) + smile + u"bbb", Letters(75) + u" (1)"};
 }
 
 void TestAlbumNames::namesAreCleanedUniqueAndShort() {

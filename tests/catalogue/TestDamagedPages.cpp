@@ -8,7 +8,7 @@
 
 #include "CannedPages.h"
 #include "CatalogueTestRunners.h"
-#include "catalogue/AlbumTableRows.h"
+#include "catalogue/AlbumRecord.h"
 #include "support/SiteSession.h"
 
 namespace lumvane {

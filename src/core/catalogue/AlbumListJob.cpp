@@ -53,6 +53,15 @@ QString AsFolderLevel(QString name) {
   return name;
 }
 
+// `name` cut, never inside a character, so that name + suffix keeps to the
+// longest album name.
+QString FitAlbumName(const QString& name, const QString& suffix) {
+  qsizetype length = kAlbumNameMax - suffix.size();
+  if (name.size() <= length) return name + suffix;
+  if (name[length - 1].isHighSurrogate()) --length;
+  return name.left(length) + suffix;
+}
+
 void ShowMessage(CLumvaneDlg& dlg, const char16_t* text) {
   dlg.Port().MessageBox(QString::fromUtf16(text), dlg.ProductName(), MessageButtons::Ok);
 }
@@ -145,9 +154,10 @@ void AddAlbum(CLumvaneDlg& dlg, const ST_PERLISTRECORD& record) {
   stored->nListPos = dlg.Albums.Count();
   QString name = stored->strName;
   SanitizeFileName(name, kFallbackTimeStamp, true);
-  QString candidate = name;
+  // Cut before the name is made unique: a later cut could make two equal.
+  QString candidate = FitAlbumName(name, QString());
   for (unsigned n = 1; dlg.Albums.ContainsName(candidate); ++n) {
-    candidate = name + u" (" + QString::number(n) + u")";
+    candidate = FitAlbumName(name, u" (" + QString::number(n) + u")");
   }
   stored->strName = candidate;
   dlg.Albums.records.push_back(std::move(stored));
