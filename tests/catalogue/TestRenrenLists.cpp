@@ -45,6 +45,8 @@ class TestRenrenLists : public QObject {
   void listsEveryAlbum();
   void readsSingleAlbumPages_data();
   void readsSingleAlbumPages();
+  void missingAlbumAddsNothing_data();
+  void missingAlbumAddsNothing();
 };
 
 void TestRenrenLists::listsEveryAlbum_data() {
@@ -191,6 +193,24 @@ void TestRenrenLists::readsSingleAlbumPages() {
   QCOMPARE(session.dlg.OwnerName, AsFolderLevel(owner));
   QCOMPARE(session.dlg.ListKind, int(LISTKIND_RENREN));
   QVERIFY(session.port.MessageTexts().isEmpty());
+}
+
+// A page that is no album page (here the site's 404 page) is no album.
+void TestRenrenLists::missingAlbumAddsNothing_data() {
+  QTest::addColumn<QString>("address");
+  QTest::newRow("classic") << QStringLiteral("http://photo.renren.com/photo/240000002/album-1299999999");
+  QTest::newRow("v7") << QStringLiteral("http://photo.renren.com/photo/240000002/album-1299999999/v7");
+}
+
+void TestRenrenLists::missingAlbumAddsNothing() {
+  QFETCH(QString, address);
+  SiteSession site;
+  TestSession& session = *site.session;
+  session.ListAlbums(address);
+  QCOMPARE(session.dlg.Albums.Count(), 0);
+  QCOMPARE(session.Rows(), QList<QStringList>());
+  QCOMPARE(session.port.MessageTexts(), QStringList{kNothingFound});
+  QCOMPARE(session.port.ControlText(IDC_STATUS1), QStringLiteral("获取相册列表完成，共0个"));
 }
 
 }  // namespace lumvane

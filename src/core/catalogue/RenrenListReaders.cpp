@@ -129,8 +129,11 @@ void ReadAlbumPageV7(const QString& address, CLumvaneDlg& dlg) {
   QString page;
   if (!fetcher->FetchText(address, page)) return;
   dlg.ReaderText1 = GetBetween(page, QStringLiteral("name : \""), QStringLiteral("\""), GB_ADVANCE);
+  // Without the album's data this is no album page (an error page, say).
+  const QString nameMarker = QStringLiteral("albumName':'");
+  if (!page.contains(nameMarker)) return;
   ST_PERLISTRECORD record;
-  record.strName = GetBetween(page, QStringLiteral("albumName':'"), QStringLiteral("'"), GB_ADVANCE);
+  record.strName = GetBetween(page, nameMarker, QStringLiteral("'"), GB_ADVANCE);
   if (record.strName.size() > kSingleAlbumNameMax) return;
   record.strUrl = address.left(address.indexOf(QStringLiteral("/v7")) + 1);
   record.nPhotoCount = static_cast<qint32>(
@@ -151,7 +154,7 @@ void ReadAlbumPage(const QString& address, CLumvaneDlg& dlg) {
   if (dlg.OwnerName == QStringLiteral("我的相册")) {
     dlg.OwnerName = GetBetween(page, QStringLiteral("guestName\" value=\""), QStringLiteral("\""), 0);
   }
-  CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true);
+  if (CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true) < 0) return;  // no album page
   ST_PERLISTRECORD record;
   record.strName = GetBetween(page, QStringLiteral("<h1>"), QStringLiteral("<span"), GB_ADVANCE);
   if (record.strName.size() > kSingleAlbumNameMax) return;
