@@ -184,6 +184,9 @@ void TestAlbumListJob::pressDuringAJobStopsIt_data() {
   QTest::newRow("v7 list") << QStringLiteral("http://www.renren.com/240000001") << 1 << 1;
   QTest::newRow("classic list, second page") << QStringLiteral("http://www.renren.com/240000002") << 3 << 41;
   QTest::newRow("Zhan, second page of a month") << QStringLiteral("http://zhan.renren.com/guangying") << 4 << 5;
+  QTest::newRow("before the classic list") << QStringLiteral("http://www.renren.com/240000002") << 1 << 0;
+  QTest::newRow("before the Zhan posts") << QStringLiteral("http://zhan.renren.com/guangying") << 2 << 0;
+  QTest::newRow("on the vanity page") << QStringLiteral("http://www.renren.com/linxiaoxia") << 1 << 0;
 }
 
 void TestAlbumListJob::pressDuringAJobStopsIt() {
@@ -209,6 +212,7 @@ void TestAlbumListJob::pressDuringAJobStopsIt() {
   QCOMPARE(session.port.ControlText(IDC_STATUS1), FinishedStatus(albums));
   QCOMPARE(session.port.ControlText(IDC_GET_ALBUMS), QStringLiteral("获取相册"));
   QCOMPARE(session.dlg.ListState, quint8(LIST_IDLE));
+  // The user asked for the end; nothing went wrong to explain.
   QVERIFY(session.port.MessageTexts().isEmpty());
 }
 

@@ -13,6 +13,7 @@
 #include "table/MyGridCtrl.h"
 #include "text/FileNameText.h"
 #include "text/MarkerSearch.h"
+#include "web/PageFetcher.h"
 
 namespace lumvane {
 namespace {
@@ -66,6 +67,11 @@ void ShowMessage(CLumvaneDlg& dlg, const char16_t* text) {
   dlg.Port().MessageBox(QString::fromUtf16(text), dlg.ProductName(), MessageButtons::Ok);
 }
 
+// Why nothing was found; a job the user ended needs no explaining.
+void ReportNothingFound(CLumvaneDlg& dlg, const char16_t* message) {
+  if (dlg.Albums.Count() == 0 && !ListStopRequested(dlg)) ShowMessage(dlg, message);
+}
+
 // Step 7 of the job: picks and runs the readers for the address.
 void RunReaders(CLumvaneDlg& dlg, QString address) {
   if (address.indexOf(QStringLiteral("/album-")) > 0) {
@@ -77,13 +83,13 @@ void RunReaders(CLumvaneDlg& dlg, QString address) {
     } else {
       ReadAlbumPage(address, dlg);
     }
-    if (dlg.Albums.Count() == 0) ShowMessage(dlg, kRenrenNothingFoundMessage);
+    ReportNothingFound(dlg, kRenrenNothingFoundMessage);
     return;
   }
   if (address.contains(dlg.Sites().zhanFragment)) {
     dlg.ListKind = LISTKIND_ZHAN;
     ReadZhanArchive(dlg, address);
-    if (dlg.Albums.Count() == 0) ShowMessage(dlg, kZhanNothingFoundMessage);
+    ReportNothingFound(dlg, kZhanNothingFoundMessage);
     return;
   }
   QString userId;
@@ -91,7 +97,7 @@ void RunReaders(CLumvaneDlg& dlg, QString address) {
   dlg.ListKind = LISTKIND_RENREN;
   ReadAlbumListV7(userId, dlg);
   if (dlg.Albums.Count() == 0) ReadAlbumList(userId, dlg);
-  if (dlg.Albums.Count() == 0) ShowMessage(dlg, kRenrenNothingFoundMessage);
+  ReportNothingFound(dlg, kRenrenNothingFoundMessage);
 }
 
 void FinishJob(CLumvaneDlg& dlg) {
@@ -166,6 +172,12 @@ void AddAlbum(CLumvaneDlg& dlg, const ST_PERLISTRECORD& record) {
 
 void ClearAlbums(CLumvaneDlg& dlg) {
   while (!dlg.Albums.records.empty()) dlg.Albums.records.pop_back();
+}
+
+bool ListStopRequested(const CLumvaneDlg& dlg) { return dlg.ListState == LIST_STOP_REQUESTED; }
+
+bool FetchListPage(const CLumvaneDlg& dlg, PageFetcher& fetcher, const QString& url, QString& text) {
+  return !ListStopRequested(dlg) && fetcher.FetchText(url, text);
 }
 
 }  // namespace lumvane
