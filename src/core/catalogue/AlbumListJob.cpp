@@ -13,6 +13,7 @@
 #include "table/MyGridCtrl.h"
 #include "text/FileNameText.h"
 #include "text/MarkerSearch.h"
+#include "web/PageFetcher.h"
 
 namespace lumvane {
 namespace {
@@ -53,8 +54,22 @@ QString AsFolderLevel(QString name) {
   return name;
 }
 
+// `name` cut, never inside a character, so that name + suffix keeps to the
+// longest album name.
+QString FitAlbumName(const QString& name, const QString& suffix) {
+  qsizetype length = kAlbumNameMax - suffix.size();
+  if (name.size() <= length) return name + suffix;
+  if (name[length - 1].isHighSurrogate()) --length;
+  return name.left(length) + suffix;
+}
+
 void ShowMessage(CLumvaneDlg& dlg, const char16_t* text) {
   dlg.Port().MessageBox(QString::fromUtf16(text), dlg.ProductName(), MessageButtons::Ok);
+}
+
+// Why nothing was found; a job the user ended needs no explaining.
+void ReportNothingFound(CLumvaneDlg& dlg, const char16_t* message) {
+  if (dlg.Albums.Count() == 0 && !ListStopRequested(dlg)) ShowMessage(dlg, message);
 }
 
 // Step 7 of the job: picks and runs the readers for the address.
@@ -68,13 +83,13 @@ void RunReaders(CLumvaneDlg& dlg, QString address) {
     } else {
       ReadAlbumPage(address, dlg);
     }
-    if (dlg.Albums.Count() == 0) ShowMessage(dlg, kRenrenNothingFoundMessage);
+    ReportNothingFound(dlg, kRenrenNothingFoundMessage);
     return;
   }
   if (address.contains(dlg.Sites().zhanFragment)) {
     dlg.ListKind = LISTKIND_ZHAN;
     ReadZhanArchive(dlg, address);
-    if (dlg.Albums.Count() == 0) ShowMessage(dlg, kZhanNothingFoundMessage);
+    ReportNothingFound(dlg, kZhanNothingFoundMessage);
     return;
   }
   QString userId;
@@ -82,7 +97,7 @@ void RunReaders(CLumvaneDlg& dlg, QString address) {
   dlg.ListKind = LISTKIND_RENREN;
   ReadAlbumListV7(userId, dlg);
   if (dlg.Albums.Count() == 0) ReadAlbumList(userId, dlg);
-  if (dlg.Albums.Count() == 0) ShowMessage(dlg, kRenrenNothingFoundMessage);
+  ReportNothingFound(dlg, kRenrenNothingFoundMessage);
 }
 
 void FinishJob(CLumvaneDlg& dlg) {
@@ -145,9 +160,10 @@ void AddAlbum(CLumvaneDlg& dlg, const ST_PERLISTRECORD& record) {
   stored->nListPos = dlg.Albums.Count();
   QString name = stored->strName;
   SanitizeFileName(name, kFallbackTimeStamp, true);
-  QString candidate = name;
+  // Cut before the name is made unique: a later cut could make two equal.
+  QString candidate = FitAlbumName(name, QString());
   for (unsigned n = 1; dlg.Albums.ContainsName(candidate); ++n) {
-    candidate = name + u" (" + QString::number(n) + u")";
+    candidate = FitAlbumName(name, u" (" + QString::number(n) + u")");
   }
   stored->strName = candidate;
   dlg.Albums.records.push_back(std::move(stored));
@@ -156,6 +172,12 @@ void AddAlbum(CLumvaneDlg& dlg, const ST_PERLISTRECORD& record) {
 
 void ClearAlbums(CLumvaneDlg& dlg) {
   while (!dlg.Albums.records.empty()) dlg.Albums.records.pop_back();
+}
+
+bool ListStopRequested(const CLumvaneDlg& dlg) { return dlg.ListState == LIST_STOP_REQUESTED; }
+
+bool FetchListPage(const CLumvaneDlg& dlg, PageFetcher& fetcher, const QString& url, QString& text) {
+  return !ListStopRequested(dlg) && fetcher.FetchText(url, text);
 }
 
 }  // namespace lumvane

@@ -7,6 +7,9 @@
 
 namespace lumvane {
 
+// Longest album name the list keeps.
+inline constexpr qsizetype kAlbumNameMax = 80;
+
 enum AlbumFlag : quint32 {
   ALBUM_PASSWORD = 0x1,
   ALBUM_PRIVATE = 0x2,

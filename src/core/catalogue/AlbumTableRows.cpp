@@ -52,8 +52,7 @@ void ResetAlbumTable(CLumvaneDlg& dlg) {
 }
 
 void ShowAlbumRow(CLumvaneDlg& dlg, int index) {
-  ST_PERLISTRECORD& record = dlg.Albums.At(index);
-  if (record.strName.size() > kAlbumNameMax) record.strName.truncate(kAlbumNameMax);
+  const ST_PERLISTRECORD& record = dlg.Albums.At(index);
   if (!dlg.RowFilter.isEmpty() && !record.strName.contains(dlg.RowFilter)) return;
   const QString cells[kColumnCount] = {
       {}, record.strName, AlbumCountText(record), AlbumKindText(record), {}, {},

@@ -9,9 +9,6 @@ namespace lumvane {
 
 class CLumvaneDlg;
 
-// Longest album name kept once its row has been shown.
-inline constexpr int kAlbumNameMax = 80;
-
 // Rebuilds the empty table: header row "序号", "名称", "数量", "备注".
 void ResetAlbumTable(CLumvaneDlg& dlg);
 // Appends the row of album `index` unless the row filter hides it.

@@ -25,8 +25,6 @@ QString OwnerFromTitle(QString& page) {
   return owner;
 }
 
-bool StopRequested(const CLumvaneDlg& dlg) { return dlg.ListState == LIST_STOP_REQUESTED; }
-
 // One "<li>" of a classic list page.
 ST_PERLISTRECORD ReadClassicListItem(QString& piece) {
   ST_PERLISTRECORD record;
@@ -52,7 +50,7 @@ ST_PERLISTRECORD ReadClassicListItem(QString& piece) {
 void ReadAlbumListV7(const QString& userId, CLumvaneDlg& dlg) {
   const auto fetcher = dlg.NewFetcher();
   QString page;
-  if (!fetcher->FetchText(PhotoUrl(dlg, u"/photo/" + userId + u"/albumlist/v7?showAll=1#"), page) ||
+  if (!FetchListPage(dlg, *fetcher, PhotoUrl(dlg, u"/photo/" + userId + u"/albumlist/v7?showAll=1#"), page) ||
       page.isEmpty()) {
     return;
   }
@@ -73,7 +71,7 @@ void ReadAlbumListV7(const QString& userId, CLumvaneDlg& dlg) {
     record.nPhotoCount = static_cast<qint32>(
         ReadDecimal(GetBetween(piece, QStringLiteral("photoCount\":"), QStringLiteral(","), GB_ADVANCE)));
     AddAlbum(dlg, record);
-    if (StopRequested(dlg)) return;
+    if (ListStopRequested(dlg)) return;
   }
 }
 
@@ -88,16 +86,15 @@ void ReadAlbumList(const QString& userId, CLumvaneDlg& dlg) {
                                    QString::number((k - 1) * kClassicPageSize) +
                                    u"&limit=" + QString::number(kClassicPageSize));
     QString page;
-    if (!fetcher->FetchText(url, page) || page.isEmpty()) return;
+    if (!FetchListPage(dlg, *fetcher, url, page) || page.isEmpty()) return;
     if (k == 1) {
       dlg.OwnerName = OwnerFromTitle(page);
       if (!page.contains(QStringLiteral("first-page clearfix"))) {
         // This user's albums come in one request instead of pages.
+        const QString wholeUrl = PhotoUrl(dlg, u"/photo/" + userId + u"/ajax?__view=async-html&offset=0&limit=500");
         QString whole;
-        if (!fetcher->FetchText(
-                PhotoUrl(dlg, u"/photo/" + userId + u"/ajax?__view=async-html&offset=0&limit=500"),
-                whole) ||
-            whole.isEmpty() || !whole.contains(QStringLiteral("first-page clearfix"))) {
+        if (!FetchListPage(dlg, *fetcher, wholeUrl, whole) || whole.isEmpty() ||
+            !whole.contains(QStringLiteral("first-page clearfix"))) {
           return;
         }
         page = whole;
@@ -119,7 +116,7 @@ void ReadAlbumList(const QString& userId, CLumvaneDlg& dlg) {
     if (!guard.AcceptPage(addresses)) return;
     for (const ST_PERLISTRECORD& record : records) {
       AddAlbum(dlg, record);
-      if (StopRequested(dlg)) return;
+      if (ListStopRequested(dlg)) return;
     }
   }
 }
@@ -127,10 +124,13 @@ void ReadAlbumList(const QString& userId, CLumvaneDlg& dlg) {
 void ReadAlbumPageV7(const QString& address, CLumvaneDlg& dlg) {
   const auto fetcher = dlg.NewFetcher();
   QString page;
-  if (!fetcher->FetchText(address, page)) return;
+  if (!FetchListPage(dlg, *fetcher, address, page)) return;
   dlg.ReaderText1 = GetBetween(page, QStringLiteral("name : \""), QStringLiteral("\""), GB_ADVANCE);
+  // Without the album's data this is no album page (an error page, say).
+  const QString nameMarker = QStringLiteral("albumName':'");
+  if (!page.contains(nameMarker)) return;
   ST_PERLISTRECORD record;
-  record.strName = GetBetween(page, QStringLiteral("albumName':'"), QStringLiteral("'"), GB_ADVANCE);
+  record.strName = GetBetween(page, nameMarker, QStringLiteral("'"), GB_ADVANCE);
   if (record.strName.size() > kSingleAlbumNameMax) return;
   record.strUrl = address.left(address.indexOf(QStringLiteral("/v7")) + 1);
   record.nPhotoCount = static_cast<qint32>(
@@ -145,13 +145,13 @@ void ReadAlbumPageV7(const QString& address, CLumvaneDlg& dlg) {
 void ReadAlbumPage(const QString& address, CLumvaneDlg& dlg) {
   const auto fetcher = dlg.NewFetcher();
   QString page;
-  if (!fetcher->FetchText(address, page)) return;
+  if (!FetchListPage(dlg, *fetcher, address, page)) return;
   dlg.ReaderText1 = GetBetween(page, QStringLiteral("class=\"nav-tabs\">"), QStringLiteral("</ul>"), 0);
   dlg.OwnerName = StripTags(GetBetween(dlg.ReaderText1, QStringLiteral("<li>"), QStringLiteral("</li>"), GB_ADVANCE));
   if (dlg.OwnerName == QStringLiteral("我的相册")) {
     dlg.OwnerName = GetBetween(page, QStringLiteral("guestName\" value=\""), QStringLiteral("\""), 0);
   }
-  CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true);
+  if (CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true) < 0) return;  // no album page
   ST_PERLISTRECORD record;
   record.strName = GetBetween(page, QStringLiteral("<h1>"), QStringLiteral("<span"), GB_ADVANCE);
   if (record.strName.size() > kSingleAlbumNameMax) return;

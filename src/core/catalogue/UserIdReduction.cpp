@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/LumvaneDlg.h"
+#include "catalogue/AlbumListJob.h"
 #include "text/MarkerSearch.h"
 #include "web/PageFetcher.h"
 
@@ -29,11 +30,9 @@ bool ReduceToUserId(CLumvaneDlg& dlg, QString address, QString& userId) {
   if (slash > 0) address.remove(0, slash + 1);
 
   if (!address.isEmpty() && !IsAllDigits(address)) {
+    const QString profileUrl = dlg.SiteUrl(publicPage ? SiteHost::Page : SiteHost::Main, u"/" + address);
     QString profile;
-    const auto fetcher = dlg.NewFetcher();
-    if (!fetcher->FetchText(dlg.SiteUrl(publicPage ? SiteHost::Page : SiteHost::Main, u"/" + address), profile)) {
-      return false;
-    }
+    if (!FetchListPage(dlg, *dlg.NewFetcher(), profileUrl, profile)) return false;
     address = GetBetween(profile, QStringLiteral("pid: '"), QStringLiteral("'"), 0);
     if (address.isEmpty()) address = GetBetween(profile, QStringLiteral("profile_owner ="), QStringLiteral(";"), 0);
   }

@@ -20,7 +20,7 @@ QString ZhanUrl(const CLumvaneDlg& dlg, const QString& path) { return dlg.SiteUr
 // cannot be read or lists no month.
 QStringList ReadMonths(CLumvaneDlg& dlg, PageFetcher& fetcher, const QString& siteId) {
   QString list;
-  if (!fetcher.FetchText(ZhanUrl(dlg, u"/archive?site_id=" + siteId), list) || list.isEmpty()) return {};
+  if (!FetchListPage(dlg, fetcher, ZhanUrl(dlg, u"/archive?site_id=" + siteId), list) || list.isEmpty()) return {};
   CutThrough(list, QStringLiteral("class=\"time_control"), true);
   CutAt(list, QStringLiteral("</section>"));
   QStringList pieces;
@@ -39,7 +39,7 @@ QStringList ReadMonths(CLumvaneDlg& dlg, PageFetcher& fetcher, const QString& si
 void ReadZhanArchive(CLumvaneDlg& dlg, const QString& address) {
   const auto fetcher = dlg.NewFetcher();
   QString sitePage;
-  if (!fetcher->FetchText(address, sitePage) || sitePage.isEmpty()) return;
+  if (!FetchListPage(dlg, *fetcher, address, sitePage) || sitePage.isEmpty()) return;
 
   QString sitePath = address;
   CutThrough(sitePath, QStringLiteral("com/"), true);
@@ -74,7 +74,7 @@ void ReadZhanArchive(CLumvaneDlg& dlg, const QString& address) {
               : ZhanUrl(dlg, u"/archive/archiveByTime?site_id=" + siteId + tagPart + u"&month=" + month +
                                  u"&page=" + QString::number(n));
       QString text;
-      if (!fetcher->FetchText(url, text) || text.isEmpty() || !text.contains(kPostSeparator)) break;
+      if (!FetchListPage(dlg, *fetcher, url, text) || text.isEmpty() || !text.contains(kPostSeparator)) break;
       QStringList pieces;
       const qsizetype count = SplitText(text, kPostSeparator, pieces);
       std::vector<ST_PERLISTRECORD> posts;
@@ -92,7 +92,7 @@ void ReadZhanArchive(CLumvaneDlg& dlg, const QString& address) {
       if (!guard.AcceptPage(addresses)) break;
       for (const ST_PERLISTRECORD& post : posts) {
         AddAlbum(dlg, post);
-        if (dlg.ListState == LIST_STOP_REQUESTED) return;
+        if (ListStopRequested(dlg)) return;
       }
     }
   }
