@@ -3,16 +3,14 @@
 #include <zlib.h>
 
 namespace lumvane {
+namespace {
 
-QByteArray GzipCompress(const QByteArray& data) {
+QByteArray Compress(QByteArrayView data, int windowBits) {
   z_stream stream{};
-  constexpr int kGzipWindowBits = 15 + 16;
-  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, kGzipWindowBits, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-    return QByteArray();
-  }
-  QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(data.size())) + 32),
+  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+  QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(data.size()))) + 32,
                  Qt::Uninitialized);
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   stream.avail_in = static_cast<uInt>(data.size());
   stream.next_out = reinterpret_cast<Bytef*>(out.data());
   stream.avail_out = static_cast<uInt>(out.size());
@@ -21,5 +19,11 @@ QByteArray GzipCompress(const QByteArray& data) {
   deflateEnd(&stream);
   return out;
 }
+
+}  // namespace
+
+QByteArray GzipCompress(QByteArrayView data) { return Compress(data, 15 + 16); }
+
+QByteArray DeflateCompress(QByteArrayView data) { return Compress(data, 15); }
 
 }  // namespace lumvane

@@ -1,10 +1,15 @@
 #pragma once
-// gzip-wrapped deflate, as a server sends "Content-Encoding: gzip" bodies.
+// Compressed bodies, as servers send "Content-Encoding: gzip" and
+// "Content-Encoding: deflate" responses.
 
 #include <QByteArray>
+#include <QByteArrayView>
 
 namespace lumvane {
 
-QByteArray GzipCompress(const QByteArray& data);
+// gzip-wrapped deflate stream.
+QByteArray GzipCompress(QByteArrayView data);
+// zlib-wrapped deflate stream.
+QByteArray DeflateCompress(QByteArrayView data);
 
 }  // namespace lumvane

@@ -6,7 +6,7 @@
 
 #include "WebTestRunners.h"
 #include "WebTestSupport.h"
-#include "support/Compression.h"
+#include "samplesite/Gzip.h"
 #include "support/FixtureServer.h"
 #include "text/CodePage.h"
 #include "web/Inflate.h"
@@ -51,30 +51,30 @@ void TestPageText::getText_data() {
   const QString chinese = QStringLiteral("<a>人人相册 &amp; 照片</a>");
   const QString decoded = QStringLiteral("<a>人人相册 & 照片</a>");
   const QByteArrayList gzipGbk{"Content-Type: text/html; charset=GBK", "Content-Encoding: gzip"};
-  QTest::newRow("gzip GBK page") << gzipGbk << GzipBytes(Encoded("GBK", chinese)) << kPageTextMode << QByteArray()
+  QTest::newRow("gzip GBK page") << gzipGbk << GzipCompress(Encoded("GBK", chinese)) << kPageTextMode << QByteArray()
                                  << QByteArray() << decoded;
   QTest::newRow("lower-case gbk is read as UTF-8")
       << QByteArrayList{"Content-Type: text/html; charset=gbk"} << chinese.toUtf8() << kPageTextMode << QByteArray()
       << QByteArray() << decoded;
-  const QByteArray deflated = DeflateBytes("<p>hello</p>");
+  const QByteArray deflated = DeflateCompress("<p>hello</p>");
   QTest::newRow("deflate without gzip in the headers stays compressed")
       << QByteArrayList{"Content-Encoding: deflate"} << deflated << kPageTextMode << QByteArray() << QByteArray()
       << FromCodePage(deflated, CP_UTF8);
   QTest::newRow("gzip only in a Vary line still inflates")
-      << QByteArrayList{"Vary: Accept-Encoding, gzip"} << GzipBytes("<p>hello</p>") << kPageTextMode << QByteArray()
+      << QByteArrayList{"Vary: Accept-Encoding, gzip"} << GzipCompress("<p>hello</p>") << kPageTextMode << QByteArray()
       << QByteArray() << QStringLiteral("<p>hello</p>");
   QTest::newRow("entities in their order")
       << QByteArrayList{} << QByteArray("a &amp;lt; b &amp;quot; c&nbsp;&#39;") << kPageTextMode << QByteArray()
       << QByteArray() << QStringLiteral("a < b &quot; c '");
   QTest::newRow("markers after inflating")
-      << QByteArrayList{"Content-Encoding: gzip"} << GzipBytes("x<li>old<li>new</li>more</li>") << kPageTextMode
+      << QByteArrayList{"Content-Encoding: gzip"} << GzipCompress("x<li>old<li>new</li>more</li>") << kPageTextMode
       << QByteArray("<li>") << QByteArray("</li>") << QStringLiteral("new");
   QTest::newRow("plain page cut once, while streaming")
       << QByteArrayList{} << QByteArray("x<li>old<li>new</li>more</li>") << kPageTextMode << QByteArray("<li>")
       << QByteArray("</li>") << QStringLiteral("new");
   QTest::newRow("gzip kept compressed without the inflate bit")
-      << QByteArrayList{"Content-Encoding: gzip"} << GzipBytes("abc") << unsigned(TEXT_UTF8) << QByteArray()
-      << QByteArray() << FromCodePage(GzipBytes("abc"), CP_UTF8);
+      << QByteArrayList{"Content-Encoding: gzip"} << GzipCompress("abc") << unsigned(TEXT_UTF8) << QByteArray()
+      << QByteArray() << FromCodePage(GzipCompress("abc"), CP_UTF8);
   QTest::newRow("UTF-8 text ends at a zero byte") << QByteArrayList{} << QByteArray("ab\0cd", 5) << kPageTextMode
                                                   << QByteArray() << QByteArray() << QStringLiteral("ab");
   const QByteArray gbkWithZero = Encoded("GBK", QStringLiteral("相")) + '\0' + Encoded("GBK", QStringLiteral("册"));
@@ -84,7 +84,7 @@ void TestPageText::getText_data() {
   QTest::newRow("mode 32 reads past zero bytes")
       << gbk << gbkWithZero << unsigned(TEXT_GBK_ZEROS) << QByteArray() << QByteArray() << QStringLiteral("相册");
   QTest::newRow("mode 1 reads the ANSI code page")
-      << QByteArrayList{"Content-Encoding: gzip"} << GzipBytes(Encoded("GBK", chinese)) << unsigned(TEXT_INFLATE)
+      << QByteArrayList{"Content-Encoding: gzip"} << GzipCompress(Encoded("GBK", chinese)) << unsigned(TEXT_INFLATE)
       << QByteArray() << QByteArray() << decoded;
   QTest::newRow("mode 4 reads EUC-KR") << QByteArrayList{} << Encoded("EUC-KR", QStringLiteral("앨범"))
                                        << unsigned(TEXT_EUC_KR) << QByteArray() << QByteArray()
@@ -96,7 +96,7 @@ void TestPageText::getText_data() {
   QTest::newRow("mode 16 with GBK bytes")
       << QByteArrayList{} << Encoded("GBK", chinese) << unsigned(TEXT_AUTO) << QByteArray() << QByteArray() << decoded;
   QTest::newRow("truncated gzip gives what inflated")
-      << QByteArrayList{"Content-Encoding: gzip"} << GzipBytes("<p>hello</p>").chopped(8) << kPageTextMode
+      << QByteArrayList{"Content-Encoding: gzip"} << GzipCompress("<p>hello</p>").chopped(8) << kPageTextMode
       << QByteArray() << QByteArray() << QStringLiteral("<p>hello</p>");
   QTest::newRow("empty body") << QByteArrayList{"Content-Encoding: gzip"} << QByteArray() << kPageTextMode
                               << QByteArray() << QByteArray() << QString();
@@ -132,11 +132,11 @@ void TestPageText::inflate_data() {
   QTest::addColumn<bool>("complete");
   QTest::addColumn<QByteArray>("head");  // all that comes out when complete, else how it must begin
   const QByteArray page = VariedText(2000);
-  const QByteArray gzip = GzipBytes(page);
+  const QByteArray gzip = GzipCompress(page);
   // A fault halfway through the stream leaves at least the first quarter.
   const QByteArray quarter = page.left(page.size() / 4);
   QTest::newRow("gzip stream") << gzip << true << page;
-  QTest::newRow("zlib stream") << DeflateBytes(page) << true << page;
+  QTest::newRow("zlib stream") << DeflateCompress(page) << true << page;
   QTest::newRow("trailing bytes after the end") << gzip + "garbage" << true << page;
   QTest::newRow("truncated gzip") << gzip.left(gzip.size() / 2) << false << quarter;
   QByteArray corrupt = gzip;
@@ -162,7 +162,7 @@ void TestPageText::inflate() {
 }
 
 void TestPageText::inflateStopsAtAnInflationBomb() {
-  const QByteArray bomb = GzipBytes(QByteArray(300 << 20, '\0'));
+  const QByteArray bomb = GzipCompress(QByteArray(300 << 20, '\0'));
   QByteArray out;
   QVERIFY(!Inflate(bomb, out));
   QCOMPARE(out.size(), qsizetype(256) << 20);

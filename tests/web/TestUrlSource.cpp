@@ -8,7 +8,7 @@
 
 #include "WebTestRunners.h"
 #include "WebTestSupport.h"
-#include "support/Compression.h"
+#include "samplesite/Gzip.h"
 #include "support/FixtureServer.h"
 #include "web/UrlSource.h"
 
@@ -151,7 +151,7 @@ void TestUrlSource::gzipBodyIsKeptCompressed() {
   FixtureServer server;
   FixtureScript script;
   script.headers = {{"Content-Type", "text/html; charset=utf-8"}, {"Content-Encoding", "gzip"}};
-  script.body = GzipBytes("junk<ul>old<ul>album list</ul>rest");
+  script.body = GzipCompress("junk<ul>old<ul>album list</ul>rest");
   server.Serve("/albums", script);
   UrlSource source(session_);
   UrlRequest request = tests::LenientRequest(server.Url("/albums"));
@@ -274,7 +274,7 @@ void TestUrlSource::contentChecks() {
   const QByteArray page = "<div id=photo-list></div>";  // 25 bytes
   FixtureServer server;
   FixtureScript script;
-  script.body = compressed ? GzipBytes(page.repeated(3)) : page;
+  script.body = compressed ? GzipCompress(page.repeated(3)) : page;
   if (compressed) script.headers = {{"Content-Encoding", "gzip"}};
   server.Serve("/page", script);
   UrlSource source(session_);
