@@ -53,11 +53,15 @@ QString WithoutQuery(QString address) {
 // album's own address.
 QString PasswordPage(const ST_PERLISTRECORD& album) { return WithoutQuery(album.strUrl) + u"/private"; }
 
-// The album page names the album; the picture-list readers take that name.
-void RenameAlbumFromPage(ST_PERLISTRECORD& album, QString& page) {
+// The album page names the album; the picture-list readers take that name
+// unless another album of the list bears it. The list made the names
+// unique, and two albums of one name would share a folder, the later one
+// replacing the earlier one's pictures.
+void RenameAlbumFromPage(const AlbumList& albums, ST_PERLISTRECORD& album, QString& page) {
   CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true);
   QString name = GetBetween(page, QStringLiteral("<h1>"), QStringLiteral("<span"), GB_ADVANCE);
   SanitizeFileName(name, kFallbackTimeStamp, true);
+  if (name != album.strName && albums.ContainsName(name)) return;
   album.strName = name;
 }
 
@@ -100,7 +104,7 @@ void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
     if (batch.Count() == 0) {
       QString albumPage;
       if (!fetcher->FetchText(album.strUrl, albumPage) || albumPage.isEmpty()) return;
-      RenameAlbumFromPage(album, albumPage);
+      RenameAlbumFromPage(dlg.Albums, album, albumPage);
     }
     const QString url = base + u"/bypage/ajax?curPage=" + QString::number(page) + u"&pagenum=65535";
     QString text;
@@ -155,7 +159,7 @@ void ReadRenrenAlbumPage(CLumvaneDlg& dlg, int albumIndex) {
     if (batch.Count() == 0) {
       QString albumPage;
       if (!fetcher->FetchText(next, albumPage) || albumPage.isEmpty()) return;
-      RenameAlbumFromPage(album, albumPage);
+      RenameAlbumFromPage(dlg.Albums, album, albumPage);
       CutThrough(albumPage, QStringLiteral("data-info=\"{album:'"), true);
       next = GetBetween(albumPage, QStringLiteral("href=\""), QStringLiteral("\""), GB_ADVANCE);
     }
