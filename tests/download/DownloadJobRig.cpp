@@ -7,7 +7,10 @@
 
 namespace lumvane {
 
-DownloadJobRig::DownloadJobRig(const SampleSiteOptions& options) : site(options) {}
+DownloadJobRig::DownloadJobRig(SampleSiteContent content) : site_(std::move(content)) {
+  site_.Start();
+  session_ = std::make_unique<TestSession>(ConnectTo());
+}
 
 void DownloadJobRig::List(const QString& address, const std::vector<int>& rows) {
   Session().ListAlbums(address);
@@ -23,6 +26,13 @@ void DownloadJobRig::SetParams(int threads, int minKb) {
   Session().dlg.Settings.SetParams(SITE_RENREN, params);
 }
 
+void DownloadJobRig::RecordFetches(RecordingPageFetcher::AfterFetch after) {
+  PageFetcherFactory real = Session().app.fetchers;
+  Session().app.fetchers = [real, log = log_, after] {
+    return std::make_unique<RecordingPageFetcher>(real(), log, after);
+  };
+}
+
 void DownloadJobRig::ScriptPictureHost(const QByteArray& host, const std::vector<SamplePicture>& served,
                                        const Shape& shape) {
   for (size_t i = 0; i < served.size(); ++i) {
@@ -32,18 +42,16 @@ void DownloadJobRig::ScriptPictureHost(const QByteArray& host, const std::vector
     if (shape) shape(script, static_cast<int>(i));
     pictures.Serve(served[i].Path(), script);
   }
-  QStringList mappings;
-  for (const QByteArray& name : SampleSite::HostNames()) {
-    const quint16 port = name == host ? pictures.Port() : site.site.Port();
-    mappings.append(QString::fromLatin1(name) + u":80:127.0.0.1:" + QString::number(port));
-  }
-  Session().app.http.SetConnectTo(mappings);
+  Session().app.http.SetConnectTo(ConnectTo(host));
 }
 
-const SampleUser& DownloadJobRig::User(quint64 userId) const { return *site.site.Content().FindUser(userId); }
-
-const SampleAlbum& DownloadJobRig::Album(quint64 userId, quint64 albumId) const {
-  return *FindAlbum(User(userId), albumId);
+QStringList DownloadJobRig::ConnectTo(const QByteArray& scriptedHost) const {
+  QStringList mappings;
+  for (const QByteArray& host : SampleSite::HostNames()) {
+    const quint16 port = host == scriptedHost ? pictures.Port() : site_.Port();
+    mappings.append(QString::fromLatin1(host) + u":80:127.0.0.1:" + QString::number(port));
+  }
+  return mappings;
 }
 
 QByteArray DownloadJobRig::SavedFile(const QString& relativePath) const {

@@ -61,7 +61,7 @@ void TestDownloadJob::windowFollowsTheJob() {
   // The window as the job sees it whenever it reads a page.
   QStringList buttons;
   QList<bool> enabled;
-  rig.site.RecordFetches([&](const QString&, int) {
+  rig.RecordFetches([&](const QString&, int) {
     buttons.append(port.ControlText(IDC_DOWNLOAD));
     for (int id : kControlsOfRunningLook) enabled.append(port.IsControlEnabled(id));
   });
@@ -264,7 +264,7 @@ void TestDownloadJob::manyAlbumsLoseNoPicture() {
   constexpr int kPictures = 15;
   for (int i = 1; i <= kAlbums; ++i)
     options.syntheticAlbums.push_back({u"相册 " + QString::number(i), kPictures, 3000});
-  DownloadJobRig rig(options);
+  DownloadJobRig rig(BuildSampleSiteContent(options));
   rig.SetParams(kPictures);
   rig.List(QStringLiteral("http://www.renren.com/jizhun"));
   rig.Download();

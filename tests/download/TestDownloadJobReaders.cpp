@@ -54,16 +54,17 @@ class TestDownloadJobReaders : public QObject {
   void zhanReaderTakesThePostsPicture();
   void passwordAlbumAsksFirst_data();
   void passwordAlbumAsksFirst();
+  void albumsOfOneNameKeepTheirOwnFolders();
   void siteTextsStayInsideTheSaveFolder();
 };
 
 void TestDownloadJobReaders::v7ReaderNamesPicturesInSequence() {
   DownloadJobRig rig;
   rig.List(kLinXiaoxia, {1});
-  rig.site.RecordFetches();
+  rig.RecordFetches();
   rig.Download();
   const QString page = Photo(QStringLiteral("/album-1100000101/bypage/ajax/v7?page=%1&pageSize=40"));
-  QCOMPARE(rig.site.FetchedUrls(), (QStringList{page.arg(1), page.arg(2), page.arg(3)}));
+  QCOMPARE(rig.FetchedUrls(), (QStringList{page.arg(1), page.arg(2), page.arg(3)}));
   QStringList names;
   QStringList headers;
   for (int i = 1; i <= 45; ++i) {
@@ -76,7 +77,7 @@ void TestDownloadJobReaders::v7ReaderNamesPicturesInSequence() {
 void TestDownloadJobReaders::ajaxReaderTakesTitlesAndLargePages() {
   DownloadJobRig rig;
   rig.List(kLinXiaoxia, {6});
-  rig.site.RecordFetches();
+  rig.RecordFetches();
   rig.Download();
   const SampleAlbum& album = rig.Album(kV7UserId, 1100000106);
   const QString list = Photo(QStringLiteral("/album-1100000106//bypage/ajax?curPage=%1&pagenum=65535"));
@@ -90,7 +91,7 @@ void TestDownloadJobReaders::ajaxReaderTakesTitlesAndLargePages() {
   }
   fetched.append(list.arg(1));
   QCOMPARE(fetched.size(), 8);
-  QCOMPARE(rig.site.FetchedUrls(), fetched);
+  QCOMPARE(rig.FetchedUrls(), fetched);
   const QStringList names = {"聚会合影 1.jpg", "聚会合影 2.jpg",  "聚会合影 3.jpg",  "聚会合影 4.jpg",
                              "家庭聚会.jpg",   "聚会合影 6.jpg",  "聚会合影 7.jpg",  "聚会合影 8.jpg",
                              "聚会合影 9.jpg", "聚会合影 10.jpg", "聚会合影 11.jpg", "聚会合影 12.jpg"};
@@ -100,7 +101,7 @@ void TestDownloadJobReaders::ajaxReaderTakesTitlesAndLargePages() {
 void TestDownloadJobReaders::pageReaderWalksTheLinksToPositionOne() {
   DownloadJobRig rig;
   rig.List(kLinXiaoxia, {7});
-  rig.site.RecordFetches();
+  rig.RecordFetches();
   rig.Download();
   const SampleAlbum& album = rig.Album(kV7UserId, 1100000107);
   const QString photos = Photo(QStringLiteral("/album-1100000107/photos"));
@@ -108,7 +109,7 @@ void TestDownloadJobReaders::pageReaderWalksTheLinksToPositionOne() {
   // the third page reaches position 1, and its last link is not followed.
   const QString second = Photo(u"/photo-" + QString::number(album.pictures[9].id));
   const QString third = Photo(u"/photo-" + QString::number(album.pictures[19].id));
-  QCOMPARE(rig.site.FetchedUrls(),
+  QCOMPARE(rig.FetchedUrls(),
            (QStringList{Photo(QStringLiteral("/album-1100000107/bypage/ajax/v7?page=1&pageSize=40")),
                         Photo(QStringLiteral("/album-1100000107/")),
                         Photo(QStringLiteral("/album-1100000107//bypage/ajax?curPage=0&pagenum=65535")),
@@ -133,18 +134,18 @@ void TestDownloadJobReaders::zhanReaderTakesThePostsPicture() {
   QFETCH(int, post);
   QFETCH(QString, title);
   DownloadJobRig rig;
-  const ZhanPost& shown = rig.site.site.Content().zhanSites.front().posts[static_cast<size_t>(post)];
+  const ZhanPost& shown = rig.Content().zhanSites.front().posts[static_cast<size_t>(post)];
   QCOMPARE(shown.photoBlock, post == 0);
   rig.Session().ListAlbums(kGuangying);
   const QList<QStringList> rows = rig.Session().Rows();
   const auto row = std::find_if(rows.begin(), rows.end(), [&](const QStringList& cells) { return cells[1] == title; });
   QVERIFY(row != rows.end());
   rig.Session().TickRows({static_cast<int>(row - rows.begin()) + 1});
-  rig.site.RecordFetches();
+  rig.RecordFetches();
   rig.Download();
 
   const QString page = u"http://zhan.renren.com/guangying?gid=" + QString::number(shown.id) + u"&ajax=true";
-  QCOMPARE(rig.site.FetchedUrls(), QStringList{page});
+  QCOMPARE(rig.FetchedUrls(), QStringList{page});
   const DownloadBatch& batch = rig.Session().app.batch;
   QCOMPARE(batch.Urls(), QStringList{shown.picture.Url()});
   QCOMPARE(batch.Names(), QStringList{title + u".jpg"});
@@ -200,6 +201,35 @@ void TestDownloadJobReaders::passwordAlbumAsksFirst() {
   QCOMPARE(port.Logins(), logins);
   QCOMPARE(rig.Session().app.batch.Count(), pictures);
   QCOMPARE(QDir(rig.SaveFolder() + folder).entryList(QDir::Files).size(), pictures);
+}
+
+// The classic list links albums so that the Ajax reader reads them and
+// takes the album's name from its page: two albums of one name must still
+// not share a folder, or the second one's pictures replace the first one's.
+void TestDownloadJobReaders::albumsOfOneNameKeepTheirOwnFolders() {
+  SampleSiteContent content = BuildSampleSiteContent();
+  SampleUser& user = *std::find_if(content.users.begin(), content.users.end(),
+                                   [](const SampleUser& u) { return u.id == kClassicUserId; });
+  const SampleAlbum& first = user.albums[4];
+  SampleAlbum& second = user.albums[5];
+  QCOMPARE(first.name, QStringLiteral("花草 5"));
+  second.name = first.name;
+  for (size_t i = 0; i < first.pictures.size(); ++i) second.pictures[i].title = first.pictures[i].title;
+  DownloadJobRig rig(content);
+  rig.List(kChenmo, {5, 6});
+  rig.Download();
+
+  const QList<QStringList> rows = rig.Session().Rows();
+  QCOMPARE(rows[4][1], QStringLiteral("花草 5"));
+  QCOMPARE(rows[5][1], QStringLiteral("花草 5 (1)"));
+  const SampleAlbum& served = rig.Album(kClassicUserId, second.id);
+  QCOMPARE(rig.SavedTree(),
+           (QStringList{"陈默", "陈默/花草 5", "陈默/花草 5 (1)", "陈默/花草 5 (1)/.pic.orv",
+                        "陈默/花草 5 (1)/夜景 6 3.jpg", "陈默/花草 5 (1)/花草 5 1.jpg", "陈默/花草 5 (1)/花草 5 2.jpg",
+                        "陈默/花草 5/.pic.orv", "陈默/花草 5/花草 5 1.jpg", "陈默/花草 5/花草 5 2.jpg"}));
+  const SampleAlbum& kept = rig.Album(kClassicUserId, first.id);
+  QCOMPARE(rig.SavedFile(QStringLiteral("陈默/花草 5/花草 5 1.jpg")), rig.Bytes(kept.pictures[0]));
+  QCOMPARE(rig.SavedFile(QStringLiteral("陈默/花草 5 (1)/花草 5 1.jpg")), rig.Bytes(served.pictures[0]));
 }
 
 // A site whose album, owner and picture titles name places outside the

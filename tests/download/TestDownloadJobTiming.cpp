@@ -43,7 +43,7 @@ void TestDownloadJobTiming::stopWhileTheEngineRuns() {
   rig.List(kLinXiaoxia, {1, 3});
   TestSession& session = rig.Session();
   const qsizetype statusTexts = session.port.TextHistory(IDC_STATUS1).size();
-  rig.site.RecordFetches();
+  rig.RecordFetches();
   // "下载" pressed again once two pictures are on their way.
   std::thread stopper([&] {
     if (rig.pictures.WaitForRequests(2, 20000)) OnDownload(session.dlg);
@@ -56,7 +56,7 @@ void TestDownloadJobTiming::stopWhileTheEngineRuns() {
   QCOMPARE(session.port.TextHistory(IDC_STATUS1).mid(statusTexts), (QStringList{"正在下载第1/2个图集", "下载完毕"}));
   const QString page =
       QStringLiteral("http://photo.renren.com/photo/240000001/album-1100000101/bypage/ajax/v7?page=%1&pageSize=40");
-  QCOMPARE(rig.site.FetchedUrls(), (QStringList{page.arg(1), page.arg(2), page.arg(3)}));
+  QCOMPARE(rig.FetchedUrls(), (QStringList{page.arg(1), page.arg(2), page.arg(3)}));
 
   // The two running pictures finish; no other starts, and no marker says
   // the album was done.
