@@ -123,7 +123,8 @@ void DownloadEngine::ForgetFinishedRuns() {
   }
 }
 
-bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId) {
+bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId,
+                         const std::function<bool()>& stopRequested) {
   ForgetFinishedRuns();
   auto run = std::make_shared<RunState>();
   run->total = batch.Count();
@@ -137,6 +138,8 @@ bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& param
     std::lock_guard lock(mutex_);
     current_ = run;
   }
+  // A stop asked for before the run was published found no run to stop.
+  if (stopRequested && stopRequested()) run->stop = true;
   busy_ = true;
   const qint64 started = NowUtcSeconds();
   std::vector<std::thread> threads;

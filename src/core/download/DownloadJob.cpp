@@ -91,7 +91,8 @@ void DownloadAlbum(CLumvaneDlg& dlg, int albumIndex) {
     return;
   }
   port.SetControlText(IDC_STATUS2, QString::fromUtf16(kDownloadStartedStatus));
-  if (!dlg.App().engine.Run(batch, dlg.Download.engineParams, port, IDC_STATUS2)) {
+  const auto stopRequested = [&dlg] { return dlg.DownloadState == DOWNLOAD_STOP_REQUESTED; };
+  if (!dlg.App().engine.Run(batch, dlg.Download.engineParams, port, IDC_STATUS2, stopRequested)) {
     ShowMessage(dlg, kEngineFailedMessage);
     return;
   }
