@@ -8,9 +8,12 @@
 
 #include "DownloadJobRig.h"
 #include "app/ControlIds.h"
+#include "catalogue/AlbumListJob.h"
+#include "catalogue/AlbumTableRows.h"
 #include "download/DownloadJob.h"
 #include "samplesite/DemoRenrenUsers.h"
 #include "samplesite/SampleHosts.h"
+#include "table/MyGridCtrl.h"
 
 namespace lumvane {
 namespace {
@@ -22,6 +25,19 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A window on which "下载" is pressed again just as the status line says
+// that the pictures' download begins.
+class StopAtEngineStartPort : public RecordingPort {
+ public:
+  std::function<void()> press;
+
+ protected:
+  void OnTextChanged(int id, const QString& text) override {
+    RecordingPort::OnTextChanged(id, text);
+    if (id == IDC_STATUS2 && text == u"已开始下载图片" && press) press();
+  }
+};
+
 }  // namespace
 
 class TestDownloadJobTiming : public QObject {
@@ -29,6 +45,7 @@ class TestDownloadJobTiming : public QObject {
 
  private Q_SLOTS:
   void stopWhileTheEngineRuns();
+  void stopAsTheEngineStarts();
   void noPictureUnderItsNameBeforeItIsComplete();
 };
 
@@ -66,6 +83,31 @@ void TestDownloadJobTiming::stopWhileTheEngineRuns() {
   QTest::qWait(500);
   QCOMPARE(rig.pictures.Requests().size(), 2);
   QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), (QStringList{"1.jpg", "2.jpg"}));
+}
+
+void TestDownloadJobTiming::stopAsTheEngineStarts() {
+  DownloadJobRig rig;
+  const SampleAlbum& album = rig.Album(kV7UserId, 1100000101);
+  rig.ScriptPictureHost(kPictureHost, album.pictures);
+  StopAtEngineStartPort port;
+  CLumvaneDlg dlg(rig.Session().app, port, rig.Session().ProgramFolder());
+  dlg.LoadSettings();
+  ResetAlbumTable(dlg);
+  dlg.StartupDone = 1;
+  port.SetControlText(IDC_ADDRESS, kLinXiaoxia);
+  OnGetAlbums(dlg);
+  dlg.ListJob.Join();
+  port.WithTable([](CMyGridCtrl& table) { table.SelectAllCells(); });
+  port.press = [&] { OnDownload(dlg); };
+  port.SetControlText(IDC_SAVE_PATH, rig.SaveFolder());
+  OnDownload(dlg);
+  dlg.DownloadJob.Join();
+
+  QCOMPARE(dlg.DownloadState.load(), quint8(DOWNLOAD_IDLE));
+  QCOMPARE(port.TextHistory(IDC_STATUS1).last(), QStringLiteral("下载完毕"));
+  QTest::qWait(500);
+  QCOMPARE(rig.pictures.Requests().size(), 0);
+  QCOMPARE(rig.SavedTree(), (QStringList{"林小夏", "林小夏/旅行"}));
 }
 
 void TestDownloadJobTiming::noPictureUnderItsNameBeforeItIsComplete() {
