@@ -10,7 +10,6 @@
 
 #include "DownloadJobRig.h"
 #include "app/ControlIds.h"
-#include "download/DownloadJob.h"
 #include "download/DownloadLists.h"
 #include "samplesite/DemoRenrenUsers.h"
 

@@ -6,12 +6,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 
 #include "DownloadJobRig.h"
-#include "app/ControlIds.h"
-#include "download/DownloadJob.h"
 #include "samplesite/DemoRenrenUsers.h"
-#include "samplesite/DemoZhanSite.h"
 
 namespace lumvane {
 namespace {
