@@ -67,22 +67,23 @@ void TestCli::listPrintsTheVisibleColumns_data() {
   QTest::addColumn<int>("lines");
   QTest::addColumn<QStringList>("errTail");
   QTest::addColumn<int>("exitCode");
+  QTest::addColumn<bool>("optionsFirst");  // common options before the command
   QTest::newRow("one request lists all") << QStringLiteral("http://www.renren.com/240000003")
                                          << QStringList{"0001\t北京\t   2\t", "0002\t上海\t   3\t",
                                                         "0003\t广州\t   4\t", "0004\t深圳\t   2\t",
                                                         "0005\t杭州\t   3\t", "0006\t成都\t   4\t",
                                                         "0007\t西安\t   2\t"}
                                          << 7 << QStringList{"正在获取相册列表，请稍等...", "获取相册列表完成，共7个"}
-                                         << 0;
+                                         << 0 << false;
   QTest::newRow("kinds and notes") << QStringLiteral("http://www.renren.com/chenmo")
                                    << QStringList{"0001\t头像相册\t   1\t", "0002\t手机相册\t   2\t",
                                                   "0003\t加密相册\t   3\t加密相册", "0004\t宠物 4\t  12\t"}
-                                   << 95 << QStringList{"获取相册列表完成，共95个"} << 0;
+                                   << 95 << QStringList{"获取相册列表完成，共95个"} << 0 << true;
   QTest::newRow("count not reported") << QStringLiteral("http://zhan.renren.com/guangying")
                                       << QStringList{"0001\t初雪 之1\t未知\t", "0002\t湖畔 之2\t未知\t"} << 17
-                                      << QStringList{"获取相册列表完成，共17个"} << 0;
+                                      << QStringList{"获取相册列表完成，共17个"} << 0 << false;
   QTest::newRow("no albums") << QStringLiteral("http://www.renren.com/wuming") << QStringList{} << 0
-                             << QStringList{"获取相册列表完成，共0个"} << 2;
+                             << QStringList{"获取相册列表完成，共0个"} << 2 << false;
 }
 
 void TestCli::listPrintsTheVisibleColumns() {
@@ -90,8 +91,10 @@ void TestCli::listPrintsTheVisibleColumns() {
   QFETCH(QStringList, head);
   QFETCH(int, lines);
   QFETCH(QStringList, errTail);
+  QFETCH(bool, optionsFirst);
   QTemporaryDir folder;
-  const CliResult result = RunCli(folder.path(), QStringList{"list", address} + Site());
+  const QStringList command = {"list", address};
+  const CliResult result = RunCli(folder.path(), optionsFirst ? Site() + command : command + Site());
   QTEST(result.exitCode, "exitCode");
   QCOMPARE(result.outLines.size(), lines);
   QCOMPARE(result.outLines.mid(0, head.size()), head);
@@ -139,26 +142,35 @@ void TestCli::downloadFlagsHoldForOneRun_data() {
   QTest::addColumn<QStringList>("flags");
   QTest::addColumn<QStringList>("files");  // below the owner's folder
   QTest::addColumn<QString>("opened");
+  QTest::addColumn<QStringList>("said");  // lines standard error holds
   QTest::newRow("albums, threads, minimum size, format fix")
       << QStringList{"--albums", "2,9", "--threads", "3", "--min-kb", "1", "--fix-format"}
       << QStringList{"大小与格式/4.png", "大小与格式/5.gif", "大小与格式/6.jpg", "大小与格式/7.png",
                      "旅行 (1)/1.png",   "旅行 (1)/2.gif",   "旅行 (1)/3.jpg"}
-      << QStringLiteral("out/林小夏/大小与格式/");
+      << QStringLiteral("out/林小夏/大小与格式/") << QStringList{"正在下载第1/2个图集", "已下载7/7......"};
   QTest::newRow("minimum above two of three pictures")
       << QStringList{"--albums", "2", "--min-kb", "100"} << QStringList{"旅行 (1)/3.jpg"}
-      << QStringLiteral("out/林小夏/旅行 (1)/");
+      << QStringLiteral("out/林小夏/旅行 (1)/") << QStringList{"已下载3/3......"};
   QTest::newRow("address list only") << QStringList{"--albums", "2", "--list-only"}
-                                     << QStringList{"旅行 (1)/旅行 (1).lst"} << QStringLiteral("out/林小夏/旅行 (1)/");
+                                     << QStringList{"旅行 (1)/旅行 (1).lst"} << QStringLiteral("out/林小夏/旅行 (1)/")
+                                     << QStringList{"已获取到3张图片信息"};
   QTest::newRow("name list") << QStringList{"--albums", "2", "--name-list"}
                              << QStringList{"旅行 (1)/1.jpg", "旅行 (1)/2.jpg", "旅行 (1)/3.jpg",
                                             "旅行 (1)/旅行 (1).txt"}
-                             << QStringLiteral("out/林小夏/旅行 (1)/");
+                             << QStringLiteral("out/林小夏/旅行 (1)/") << QStringList{};
+  QTest::newRow("yes to the password question")
+      << QStringList{"--albums", "5", "--yes"}
+      << QStringList{"私密相册/1.jpg", "私密相册/2.jpg", "私密相册/3.jpg", "私密相册/4.jpg", "私密相册/5.jpg"}
+      << QStringLiteral("out/林小夏/私密相册/")
+      << QStringList{"加密相册,是否输入密码 [yes]",
+                     "需要登录: http://photo.renren.com/photo/240000001/album-1100000105/"};
 }
 
 void TestCli::downloadFlagsHoldForOneRun() {
   QFETCH(QStringList, flags);
   QFETCH(QStringList, files);
   QFETCH(QString, opened);
+  QFETCH(QStringList, said);
   QTemporaryDir folder;
   // A first run leaves the settings file as a run without flags has it.
   QCOMPARE(RunCli(folder.path(), QStringList{"list", kLinXiaoxia} + Site()).exitCode, 0);
@@ -170,6 +182,7 @@ void TestCli::downloadFlagsHoldForOneRun() {
   QCOMPARE(VisibleFiles(folder.filePath(QStringLiteral("out/林小夏"))), files);
   QCOMPARE(result.outLines, QStringList{opened});
   QCOMPARE(result.errLines.last(), QStringLiteral("下载完毕"));
+  for (const QString& line : said) QVERIFY2(result.errLines.contains(line), qPrintable(line));
   QCOMPARE(ReadAll(folder.filePath(QStringLiteral("soft.dat"))), settings);
 }
 
