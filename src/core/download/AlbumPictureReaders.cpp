@@ -44,11 +44,24 @@ bool AskForPassword(CLumvaneDlg& dlg, const QString& loginAddress) {
 
 bool IsPasswordAlbum(const ST_PERLISTRECORD& album) { return album.nFlags & ALBUM_PASSWORD; }
 
-// The album page names the album; the picture-list readers take that name.
-void RenameAlbumFromPage(ST_PERLISTRECORD& album, QString& page) {
+QString WithoutQuery(QString address) {
+  CutAt(address, QStringLiteral("?"));
+  return address;
+}
+
+// Lists may link an album with a query; the password form hangs below the
+// album's own address.
+QString PasswordPage(const ST_PERLISTRECORD& album) { return WithoutQuery(album.strUrl) + u"/private"; }
+
+// The album page names the album; the picture-list readers take that name
+// unless another album of the list bears it. The list made the names
+// unique, and two albums of one name would share a folder, the later one
+// replacing the earlier one's pictures.
+void RenameAlbumFromPage(const AlbumList& albums, ST_PERLISTRECORD& album, QString& page) {
   CutThrough(page, QStringLiteral("class=\"ablum-infor\">"), true);
   QString name = GetBetween(page, QStringLiteral("<h1>"), QStringLiteral("<span"), GB_ADVANCE);
   SanitizeFileName(name, kFallbackTimeStamp, true);
+  if (name != album.strName && albums.ContainsName(name)) return;
   album.strName = name;
 }
 
@@ -80,11 +93,10 @@ void ReadRenrenAlbumV7(CLumvaneDlg& dlg, int albumIndex) {
 
 void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
   ST_PERLISTRECORD& album = dlg.Albums.At(albumIndex);
-  if (IsPasswordAlbum(album) && !AskForPassword(dlg, album.strUrl + u"/private")) return;
+  if (IsPasswordAlbum(album) && !AskForPassword(dlg, PasswordPage(album))) return;
   const auto fetcher = dlg.NewFetcher();
   const DownloadBatch& batch = dlg.App().batch;
-  QString base = album.strUrl;
-  CutAt(base, QStringLiteral("?"));
+  const QString base = WithoutQuery(album.strUrl);
   QString photoBase = base;
   CutAt(photoBase, QStringLiteral("/album-"));
   PageRepeatGuard guard;
@@ -92,7 +104,7 @@ void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
     if (batch.Count() == 0) {
       QString albumPage;
       if (!fetcher->FetchText(album.strUrl, albumPage) || albumPage.isEmpty()) return;
-      RenameAlbumFromPage(album, albumPage);
+      RenameAlbumFromPage(dlg.Albums, album, albumPage);
     }
     const QString url = base + u"/bypage/ajax?curPage=" + QString::number(page) + u"&pagenum=65535";
     QString text;
@@ -118,7 +130,8 @@ void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
     }
     if (!guard.AcceptPage(addresses)) return;
     for (Picture& picture : pictures) {
-      if (!picture.address.contains(QStringLiteral("original_")) && !picture.address.contains(QStringLiteral("xlarge_"))) {
+      if (!picture.address.contains(QStringLiteral("original_")) &&
+          !picture.address.contains(QStringLiteral("xlarge_"))) {
         // The list gives a medium size; the picture's own page has the large one.
         QString large;
         const QString largePage = photoBase + u"/photo-" + picture.photoId + u"/large?xtype=album";
@@ -137,7 +150,7 @@ void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
 
 void ReadRenrenAlbumPage(CLumvaneDlg& dlg, int albumIndex) {
   ST_PERLISTRECORD& album = dlg.Albums.At(albumIndex);
-  if (IsPasswordAlbum(album) && !AskForPassword(dlg, album.strUrl + u"/private")) return;
+  if (IsPasswordAlbum(album) && !AskForPassword(dlg, PasswordPage(album))) return;
   const auto fetcher = dlg.NewFetcher();
   const DownloadBatch& batch = dlg.App().batch;
   QString next = album.strUrl;
@@ -146,7 +159,7 @@ void ReadRenrenAlbumPage(CLumvaneDlg& dlg, int albumIndex) {
     if (batch.Count() == 0) {
       QString albumPage;
       if (!fetcher->FetchText(next, albumPage) || albumPage.isEmpty()) return;
-      RenameAlbumFromPage(album, albumPage);
+      RenameAlbumFromPage(dlg.Albums, album, albumPage);
       CutThrough(albumPage, QStringLiteral("data-info=\"{album:'"), true);
       next = GetBetween(albumPage, QStringLiteral("href=\""), QStringLiteral("\""), GB_ADVANCE);
     }

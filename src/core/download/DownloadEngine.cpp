@@ -25,8 +25,8 @@ struct DownloadEngine::RunState {
   std::atomic<bool> stop{false};
   std::mutex mutex;
   std::condition_variable changed;
-  int completed = 0;     // guarded by mutex
-  int activeWorkers = 0; // guarded by mutex
+  int completed = 0;      // guarded by mutex
+  int activeWorkers = 0;  // guarded by mutex
 };
 
 namespace {
@@ -72,15 +72,19 @@ void DownloadEngine::Work(std::shared_ptr<RunState> run, HttpSession* http) {
     if (run->params.threadCount == 1 && index > 0) {
       // One thread means the site wants a slow, polite pace.
       std::unique_lock lock(run->mutex);
-      if (run->changed.wait_for(lock, std::chrono::milliseconds(kPauseOfSingleThreadMs), [&] { return run->stop.load(); })) {
+      if (run->changed.wait_for(lock, std::chrono::milliseconds(kPauseOfSingleThreadMs),
+                                [&] { return run->stop.load(); })) {
         break;
       }
     }
-    const QString& entry = run->urls[index];
+    // Only const access: the lists share their data with the batch, and a
+    // non-const index would detach them, in several workers at once.
+    const RunState& shared = *run;
+    const QString& entry = shared.urls[index];
     const qsizetype split = entry.indexOf(QStringLiteral("\r\n"));
-    UrlRequest request(split >= 0 ? entry.left(split) : entry, run->paths[index], kConnectTimeoutMs);
+    UrlRequest request(split >= 0 ? entry.left(split) : entry, shared.paths[index], kConnectTimeoutMs);
     request.readTimeoutMs = run->params.timeoutSec * 1000u;
-    if (!run->headers.isEmpty()) request.headers = run->headers[index];
+    if (!shared.headers.isEmpty()) request.headers = shared.headers[index];
     request.minSizeKB = run->params.minSizeK;
     request.maxSizeKB = run->params.maxSizeK;
     request.retryCount = 2;
@@ -119,7 +123,8 @@ void DownloadEngine::ForgetFinishedRuns() {
   }
 }
 
-bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId) {
+bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId,
+                         const std::function<bool()>& stopRequested) {
   ForgetFinishedRuns();
   auto run = std::make_shared<RunState>();
   run->total = batch.Count();
@@ -133,6 +138,8 @@ bool DownloadEngine::Run(const DownloadBatch& batch, const DownloadParams& param
     std::lock_guard lock(mutex_);
     current_ = run;
   }
+  // A stop asked for before the run was published found no run to stop.
+  if (stopRequested && stopRequested()) run->stop = true;
   busy_ = true;
   const qint64 started = NowUtcSeconds();
   std::vector<std::thread> threads;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -27,9 +28,11 @@ class DownloadEngine {
 
   // Downloads the batch and returns when every picture is done or, after a
   // stop request, when the next running picture ends (the others finish on
-  // their own). Progress goes to control `statusId`. False when no worker
+  // their own). Progress goes to control `statusId`. `stopRequested` tells
+  // whether a stop was asked for before the run began. False when no worker
   // thread could be started.
-  bool Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId);
+  bool Run(const DownloadBatch& batch, const DownloadParams& params, DialogPort& port, int statusId,
+           const std::function<bool()>& stopRequested = {});
   // Starts no further picture of the current run.
   void RequestStop();
   // True while a run is in progress.

@@ -49,7 +49,8 @@ std::vector<int> ChosenAlbums(CLumvaneDlg& dlg) {
     for (int row = 0; row < table.GetRowCount() && visited < albumCount; ++row) {
       for (int col = 0; col < table.GetColumnCount() && visited < albumCount; ++col, ++visited) {
         const qintptr index = table.CellAt(row, col)->GetData();
-        if (table.IsCellSelected(row, col) && index >= 0 && index < albumCount) chosen.push_back(static_cast<int>(index));
+        if (table.IsCellSelected(row, col) && index >= 0 && index < albumCount)
+          chosen.push_back(static_cast<int>(index));
       }
     }
   });
@@ -69,7 +70,10 @@ void CollectPictures(CLumvaneDlg& dlg, int albumIndex) {
   if (dlg.ListKind == LISTKIND_RENREN) {
     for (auto reader : {ReadRenrenAlbumV7, ReadRenrenAlbumAjax, ReadRenrenAlbumPage}) {
       reader(dlg, albumIndex);
-      if (batch.Count() > 0 || dlg.DownloadState == DOWNLOAD_STOP_REQUESTED) break;
+      // A reader that met the last download's first picture has found the
+      // album's new pictures, if any: the next one would only collect the
+      // album afresh, into a folder below this one.
+      if (batch.Count() > 0 || dlg.DownloadState != DOWNLOAD_RUNNING) break;
     }
   } else if (dlg.ListKind == LISTKIND_ZHAN) {
     ReadZhanAlbum(dlg, albumIndex);
@@ -87,7 +91,8 @@ void DownloadAlbum(CLumvaneDlg& dlg, int albumIndex) {
     return;
   }
   port.SetControlText(IDC_STATUS2, QString::fromUtf16(kDownloadStartedStatus));
-  if (!dlg.App().engine.Run(batch, dlg.Download.engineParams, port, IDC_STATUS2)) {
+  const auto stopRequested = [&dlg] { return dlg.DownloadState == DOWNLOAD_STOP_REQUESTED; };
+  if (!dlg.App().engine.Run(batch, dlg.Download.engineParams, port, IDC_STATUS2, stopRequested)) {
     ShowMessage(dlg, kEngineFailedMessage);
     return;
   }
