@@ -65,6 +65,14 @@ void RenameAlbumFromPage(const AlbumList& albums, ST_PERLISTRECORD& album, QStri
   album.strName = name;
 }
 
+// Fetches a picture-list page and splits it into one piece per picture
+// (pieces[1] onwards); false when the page cannot be read or lists none.
+bool FetchPictureList(PageFetcher& fetcher, const QString& url, QStringList& pieces) {
+  QString text;
+  if (!fetcher.FetchText(url, text) || text.isEmpty()) return false;
+  return SplitText(text, kPositionSeparator, pieces) > 0;
+}
+
 }  // namespace
 
 void ReadRenrenAlbumV7(CLumvaneDlg& dlg, int albumIndex) {
@@ -75,14 +83,11 @@ void ReadRenrenAlbumV7(CLumvaneDlg& dlg, int albumIndex) {
   PageRepeatGuard guard;
   for (int page = 1;; ++page) {
     const QString url = album.strUrl + u"bypage/ajax/v7?page=" + QString::number(page) + u"&pageSize=40";
-    QString text;
-    if (!fetcher->FetchText(url, text) || text.isEmpty()) return;
-    const QString header = RefererLine(url);
     QStringList pieces;
-    const qsizetype count = SplitText(text, kPositionSeparator, pieces);
-    if (count == 0) return;
+    if (!FetchPictureList(*fetcher, url, pieces)) return;
+    const QString header = RefererLine(url);
     QStringList addresses;
-    for (qsizetype i = 1; i <= count; ++i) addresses.append(JsonAddress(pieces[i], u"url\":\""));
+    for (qsizetype i = 1; i < pieces.size(); ++i) addresses.append(JsonAddress(pieces[i], u"url\":\""));
     if (!guard.AcceptPage(addresses)) return;
     for (const QString& address : addresses) {
       AddPicture(dlg, address, QString::number(batch.Count() + 1), header, albumIndex);
@@ -107,18 +112,15 @@ void ReadRenrenAlbumAjax(CLumvaneDlg& dlg, int albumIndex) {
       RenameAlbumFromPage(dlg.Albums, album, albumPage);
     }
     const QString url = base + u"/bypage/ajax?curPage=" + QString::number(page) + u"&pagenum=65535";
-    QString text;
-    if (!fetcher->FetchText(url, text) || text.isEmpty()) return;
-    const QString header = RefererLine(url);
     QStringList pieces;
-    const qsizetype count = SplitText(text, kPositionSeparator, pieces);
-    if (count == 0) return;
+    if (!FetchPictureList(*fetcher, url, pieces)) return;
+    const QString header = RefererLine(url);
     struct Picture {
       QString address, title, photoId;
     };
     std::vector<Picture> pictures;
     QStringList addresses;
-    for (qsizetype i = 1; i <= count; ++i) {
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
       QString& piece = pieces[i];
       Picture picture;
       picture.address = JsonAddress(piece, u"\"largeUrl\":\"");
