@@ -32,10 +32,9 @@ class CannedAlbum : public PageFetcher {
  public:
   explicit CannedAlbum(const QString& listPage) : listPage_(listPage) {}
   bool FetchText(const QString& url, QString& text) override {
-    text = url.contains(QStringLiteral("curPage=0"))
-               ? listPage_
-               : url.contains(QStringLiteral("curPage=")) ? QString()
-                                                           : QStringLiteral("class=\"ablum-infor\"><h1>大相册<span>");
+    text = url.contains(QStringLiteral("curPage=0"))  ? listPage_
+           : url.contains(QStringLiteral("curPage=")) ? QString()
+                                                      : QStringLiteral("class=\"ablum-infor\"><h1>大相册<span>");
     return true;
   }
   void SetMarkers(const QByteArray&, const QByteArray&) override {}
@@ -45,8 +44,7 @@ class CannedAlbum : public PageFetcher {
 };
 
 struct Bench {
-  Bench()
-      : app(AppContextOptions{dir.path() + u'/', {}, {}, {}}), dlg(app, port, dir.path() + u'/') {
+  Bench() : app(AppContextOptions{dir.path() + u'/', {}, {}, {}}), dlg(app, port, dir.path() + u'/') {
     ST_PERLISTRECORD album;
     album.strName = QStringLiteral("大相册");
     album.strUrl = QStringLiteral("http://photo.renren.com/photo/1/album-2");
@@ -99,8 +97,9 @@ int main(int argc, char** argv) {
 
   QString page = QStringLiteral("{\"photoList\":[");
   for (int i = 0; i < kPictures; ++i) {
-    page += QStringLiteral("{\"position\":%1,\"largeUrl\":\"http:\\/\\/fmn.rrimg.com\\/p\\/xlarge_%1.jpg\","
-                           "\"title\":\"\\u6d77\\u8fb9 %1\",\"photoId\":\"%1\"},")
+    page += QStringLiteral(
+                "{\"position\":%1,\"largeUrl\":\"http:\\/\\/fmn.rrimg.com\\/p\\/xlarge_%1.jpg\","
+                "\"title\":\"\\u6d77\\u8fb9 %1\",\"photoId\":\"%1\"},")
                 .arg(i + 1);
   }
   page += QStringLiteral("]}");

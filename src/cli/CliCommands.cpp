@@ -150,7 +150,8 @@ int RunDemo(const CliOptions& options) {
   const QString folder = QDir(options.folder).absolutePath() + u'/';
   QTextStream(stdout) << "The bundled sample site serves on 127.0.0.1:" << demo.Port() << ".\n"
                       << "Listing and downloading the albums of " << demo.Addresses().size() << " addresses into "
-                      << QDir::toNativeSeparators(folder) << "\n" << Qt::flush;
+                      << QDir::toNativeSeparators(folder) << "\n"
+                      << Qt::flush;
   int status = kExitDone;
   for (const QString& address : demo.Addresses()) {
     CliOptions run = options;

@@ -36,8 +36,6 @@ void ConsolePort::OpenInShell(const QString& target) {
   out_.flush();
 }
 
-void ConsolePort::OpenLogin(const QString& address) {
-  PrintError(QStringLiteral("需要登录: ") + address);
-}
+void ConsolePort::OpenLogin(const QString& address) { PrintError(QStringLiteral("需要登录: ") + address); }
 
 }  // namespace lumvane

@@ -73,14 +73,17 @@ void TestDownloadLists::formatFixRenamesByContent_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QByteArray>("head");
   QTest::addColumn<QString>("fixed");
-  QTest::newRow("PNG saved as jpg") << QStringLiteral("x.jpg") << QByteArray("\x89PNG\r\n\x1a") << QStringLiteral("x.png");
-  QTest::newRow("JPEG saved as png") << QStringLiteral("x.png") << QByteArray("\xFF\xD8\xFF\xE0") << QStringLiteral("x.jpg");
+  QTest::newRow("PNG saved as jpg") << QStringLiteral("x.jpg") << QByteArray("\x89PNG\r\n\x1a")
+                                    << QStringLiteral("x.png");
+  QTest::newRow("JPEG saved as png") << QStringLiteral("x.png") << QByteArray("\xFF\xD8\xFF\xE0")
+                                     << QStringLiteral("x.jpg");
   QTest::newRow("GIF") << QStringLiteral("x.jpg") << QByteArray("GIF89a") << QStringLiteral("x.gif");
   QTest::newRow("BMP") << QStringLiteral("x.jpg") << QByteArray("BMxx") << QStringLiteral("x.bmp");
   QTest::newRow("TGA") << QStringLiteral("x.jpg") << QByteArray("\0\0\x02\0\0", 5) << QStringLiteral("x.tga");
   QTest::newRow("ICO") << QStringLiteral("x.jpg") << QByteArray("\0\0\x01\0\x01", 5) << QStringLiteral("x.ico");
   QTest::newRow("TIFF") << QStringLiteral("x.jpg") << QByteArray("II*\0", 4) << QStringLiteral("x.tiff");
-  QTest::newRow("unknown bytes keep the name") << QStringLiteral("x.jpg") << QByteArray("RIFF") << QStringLiteral("x.jpg");
+  QTest::newRow("unknown bytes keep the name")
+      << QStringLiteral("x.jpg") << QByteArray("RIFF") << QStringLiteral("x.jpg");
   QTest::newRow("short file") << QStringLiteral("x.jpg") << QByteArray("\xFF") << QStringLiteral("x.jpg");
   QTest::newRow("already right") << QStringLiteral("x.jpg") << QByteArray("\xFF\xD8") << QStringLiteral("x.jpg");
 }

@@ -78,8 +78,8 @@ void TestPictureNaming::namesFollowTheRule_data() {
   QTest::newRow("repeated names with an extension")
       << QString() << 0 << QStringList{"abc.jpg", "abc.jpg", "abc.jpg"} << one << 0
       << QStringList{"abc.jpg", "abc.jpg(1).jpg", "abc.jpg(2).jpg"};
-  QTest::newRow("repeated names without one") << QString() << 0 << QStringList{"Title", "Title"} << one << 0
-                                              << QStringList{"Title.jpg", "Title(1).jpg"};
+  QTest::newRow("repeated names without one")
+      << QString() << 0 << QStringList{"Title", "Title"} << one << 0 << QStringList{"Title.jpg", "Title(1).jpg"};
   QTest::newRow("names equal but for case") << QString() << 0 << QStringList{"Title", "TITLE", "title"} << one << 0
                                             << QStringList{"Title.jpg", "TITLE(1).jpg", "title(2).jpg"};
   QTest::newRow("only dots") << QString() << 0 << QStringList{"..."} << one << 0 << QStringList{"。。。.jpg"};
@@ -89,9 +89,8 @@ void TestPictureNaming::namesFollowTheRule_data() {
                                     << QStringList{"1.jpg", "2.jpg"};
   QTest::newRow("album position with four digits")
       << QStringLiteral("?9_") << 0 << QStringList{"sea"} << one << 2 << QStringList{"0003_sea.jpg"};
-  QTest::newRow("escapes of the album and the list")
-      << QStringLiteral("?1-?2-?3-?6-?7 ") << 0 << QStringList{"sea"} << one << 1
-      << QStringList{"Album 2-1-2-0-3 sea.jpg"};
+  QTest::newRow("escapes of the album and the list") << QStringLiteral("?1-?2-?3-?6-?7 ") << 0 << QStringList{"sea"}
+                                                     << one << 1 << QStringList{"Album 2-1-2-0-3 sea.jpg"};
   QTest::newRow("escapes inside an address name")
       << QString() << 2 << QStringList{"x"} << QStringList{"http://p.example/a/?9-b.gif"} << 1
       << QStringList{"0002-b.gif"};
@@ -178,7 +177,7 @@ void TestPictureNaming::manyEqualNamesAreNumberedInOrder() {
 
 void TestPictureNaming::longNamesFitTheFileSystem() {
   Naming naming{SaveRule{}};
-  const QString wide = QString(300, QChar(0x4E2D));                          // three bytes each in UTF-8
+  const QString wide = QString(300, QChar(0x4E2D));                       // three bytes each in UTF-8
   const QString astral = QString::fromUcs4(U"\U0001F600").repeated(100);  // four bytes, two units each
   for (const QString& description : QStringList{wide, wide, astral, wide + u".png"}) naming.Add(description);
   const QStringList names = naming.Names();
@@ -256,7 +255,8 @@ void TestPictureNaming::nameListHoldsEveryDescription() {
   QVERIFY(list.open(QIODevice::ReadOnly));
   const QByteArray bytes = list.readAll();
   QVERIFY(bytes.startsWith("\xFF\xFE"));
-  const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
+  const QString text =
+      QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
   QCOMPARE(text, QStringLiteral("海边\r\na/b\r\n海边\r\n"));
 }
 

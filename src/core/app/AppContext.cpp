@@ -6,8 +6,8 @@ namespace lumvane {
 namespace {
 
 SiteConfig LoadSites(const AppContextOptions& options) {
-  SiteConfig sites =
-      SiteConfig::Load(options.sitesFile.isEmpty() ? SiteConfig::DefaultPath(options.programFolder) : options.sitesFile);
+  SiteConfig sites = SiteConfig::Load(options.sitesFile.isEmpty() ? SiteConfig::DefaultPath(options.programFolder)
+                                                                  : options.sitesFile);
   for (const QString& mapping : options.connectTo) sites.AddConnectTo(mapping);
   return sites;
 }

@@ -25,10 +25,10 @@ enum ControlId : int {
   IDC_UPDATE_LINK = 1030,    // "程序有更新"
   IDC_BOTTOM_STATUS = 1031,  // bottom status line
   IDC_MAKER_LINK = 1032,
-  IDC_FIND_LINK = 1034,      // "查找"
-  IDC_QQ_KIND = 1035,        // QQ sub-kind list
-  IDC_FILTER_LINK = 1036,    // "筛选"
-  IDC_EXPORT_LINK = 1037,    // "导出"
+  IDC_FIND_LINK = 1034,    // "查找"
+  IDC_QQ_KIND = 1035,      // QQ sub-kind list
+  IDC_FILTER_LINK = 1036,  // "筛选"
+  IDC_EXPORT_LINK = 1037,  // "导出"
 };
 
 enum WindowMessage : int {

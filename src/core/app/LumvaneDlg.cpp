@@ -16,10 +16,14 @@ const SiteConfig& CLumvaneDlg::Sites() const { return app_.sites; }
 QString CLumvaneDlg::SiteUrl(SiteHost host, const QString& path) const {
   const SiteConfig& sites = app_.sites;
   switch (host) {
-    case SiteHost::Main: return u"http://" + sites.mainHost + path;
-    case SiteHost::Page: return u"http://" + sites.pageHost + path;
-    case SiteHost::Photo: return u"http://" + sites.photoHost + path;
-    case SiteHost::Zhan: return u"http://" + sites.zhanHost + path;
+    case SiteHost::Main:
+      return u"http://" + sites.mainHost + path;
+    case SiteHost::Page:
+      return u"http://" + sites.pageHost + path;
+    case SiteHost::Photo:
+      return u"http://" + sites.photoHost + path;
+    case SiteHost::Zhan:
+      return u"http://" + sites.zhanHost + path;
   }
   return {};
 }

@@ -77,7 +77,7 @@ class CLumvaneDlg {
   QString ReaderText1;
   QString ReaderText2;
   QString RowFilter;
-  QString HistoryMarker;  // marker of the last download into the album folder
+  QString HistoryMarker;        // marker of the last download into the album folder
   const QString ProgramFolder;  // ends with the directory separator
 
   AlbumList Albums;

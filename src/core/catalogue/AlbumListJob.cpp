@@ -1,7 +1,7 @@
 #include "catalogue/AlbumListJob.h"
 
-#include "app/ControlIds.h"
 #include "app/AppContext.h"
+#include "app/ControlIds.h"
 #include "app/LumvaneDlg.h"
 #include "catalogue/AlbumTableRows.h"
 #include "catalogue/CatalogueTexts.h"
@@ -108,7 +108,8 @@ void FinishJob(CLumvaneDlg& dlg) {
   const int count = dlg.Albums.Count();
   port.SetControlText(IDC_ALBUM_GROUP, u"相册列表(共" + QString::number(count) + u"个)");
   port.SetControlText(IDC_STATUS1, u"获取相册列表完成，共" + QString::number(count) + u"个");
-  if (count > 0) dlg.RememberHistory(SettingsBlock::ADDRESS_HISTORY, IDC_ADDRESS, port.ControlText(IDC_ADDRESS).trimmed());
+  if (count > 0)
+    dlg.RememberHistory(SettingsBlock::ADDRESS_HISTORY, IDC_ADDRESS, port.ControlText(IDC_ADDRESS).trimmed());
   EnterIdleState(dlg);
 }
 

@@ -37,7 +37,8 @@ void ResetAlbumTable(CLumvaneDlg& dlg) {
   dlg.Port().WithTable([](CMyGridCtrl& table) {
     table.m_bDrawingOn = false;
     table.ClearGrid();
-    for (CGridDefaultCell* cell : {&table.m_cellNormal, &table.m_cellFixedRow, &table.m_cellFixedCol, &table.m_cellCorner}) {
+    for (CGridDefaultCell* cell :
+         {&table.m_cellNormal, &table.m_cellFixedRow, &table.m_cellFixedCol, &table.m_cellCorner}) {
       cell->SetMargin(kCellMargin);
     }
     table.PrepareTable(1, 1, kColumnCount, true);

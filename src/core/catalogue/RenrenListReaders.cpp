@@ -80,11 +80,10 @@ void ReadAlbumList(const QString& userId, CLumvaneDlg& dlg) {
   PageRepeatGuard guard;
   bool lastPage = false;
   for (int k = 1; !lastPage; ++k) {
-    const QString url =
-        k == 1 ? PhotoUrl(dlg, u"/photo/" + userId + u"/album/relatives?curpage=1")
-               : PhotoUrl(dlg, u"/photo/" + userId + u"/album/relatives/ajax?offset=" +
-                                   QString::number((k - 1) * kClassicPageSize) +
-                                   u"&limit=" + QString::number(kClassicPageSize));
+    const QString url = k == 1 ? PhotoUrl(dlg, u"/photo/" + userId + u"/album/relatives?curpage=1")
+                               : PhotoUrl(dlg, u"/photo/" + userId + u"/album/relatives/ajax?offset=" +
+                                                   QString::number((k - 1) * kClassicPageSize) + u"&limit=" +
+                                                   QString::number(kClassicPageSize));
     QString page;
     if (!FetchListPage(dlg, *fetcher, url, page) || page.isEmpty()) return;
     if (k == 1) {

@@ -25,7 +25,8 @@ bool ReduceToUserId(CLumvaneDlg& dlg, QString address, QString& userId) {
     CutAt(address, QStringLiteral("/"));
   }
   CutThrough(address, QStringLiteral("id="), true);
-  for (const char16_t* marker : {u"?", u"/album", u"/profile", u"/channel-"}) CutAt(address, QString::fromUtf16(marker));
+  for (const char16_t* marker : {u"?", u"/album", u"/profile", u"/channel-"})
+    CutAt(address, QString::fromUtf16(marker));
   const qsizetype slash = address.lastIndexOf(u'/');
   if (slash > 0) address.remove(0, slash + 1);
 

@@ -71,8 +71,8 @@ void ReadZhanArchive(CLumvaneDlg& dlg, const QString& address) {
       const QString url =
           month.isEmpty()
               ? ZhanUrl(dlg, u"/archive/archiveByTag?site_id=" + siteId + tagPart + u"&page=" + QString::number(n))
-              : ZhanUrl(dlg, u"/archive/archiveByTime?site_id=" + siteId + tagPart + u"&month=" + month +
-                                 u"&page=" + QString::number(n));
+              : ZhanUrl(dlg, u"/archive/archiveByTime?site_id=" + siteId + tagPart + u"&month=" + month + u"&page=" +
+                                 QString::number(n));
       QString text;
       if (!FetchListPage(dlg, *fetcher, url, text) || text.isEmpty() || !text.contains(kPostSeparator)) break;
       QStringList pieces;

@@ -13,7 +13,7 @@ struct DownloadJobState {
   DownloadParams engineParams;  // copied at the job's start
   QString saveRoot;             // save path with owner and tag folders
   std::vector<int> chosenAlbums;
-  int total = 0;                // pictures collected over all albums
+  int total = 0;  // pictures collected over all albums
   NameListFile nameList;
 
   void Reset() {

@@ -66,8 +66,8 @@ QString BaseName(const SaveRule& rule, const ST_PERLISTRECORD& album, const QStr
 // First picture of the album: decides and makes its folder.
 void OpenAlbumFolder(CLumvaneDlg& dlg, DownloadBatch& batch, const SaveRule& rule, const ST_PERLISTRECORD& album,
                      const Escapes& escapes) {
-  QString folderName = rule.folderPrefix + (rule.folderSource == FOLDER_NONE ? QString() : album.strName) +
-                       rule.folderSuffix;
+  QString folderName =
+      rule.folderPrefix + (rule.folderSource == FOLDER_NONE ? QString() : album.strName) + rule.folderSuffix;
   ReplaceEscapes(folderName, escapes, {1, 3, 9});
   SanitizeFileName(folderName, 0, false);
   folderName = FitComponent(folderName, {});
@@ -142,7 +142,8 @@ void AddPicture(CLumvaneDlg& dlg, const QString& address, const QString& descrip
   batch.Append(address, name, header);
   dlg.Port().SetControlText(IDC_STATUS2, u"已获取到" + QString::number(batch.Count()) + u"张图片信息");
   if (rule.options & OPT_NAME_LIST) {
-    if (batch.Count() == 1) dlg.Download.nameList.Start(AlbumFilePath(batch.folder, album.strName, QStringLiteral(".txt")));
+    if (batch.Count() == 1)
+      dlg.Download.nameList.Start(AlbumFilePath(batch.folder, album.strName, QStringLiteral(".txt")));
     dlg.Download.nameList.AppendLine(description);
   }
 }
