@@ -23,28 +23,50 @@ bool IsPathInside(const QString& path, const QString& root) {
   return QDir::cleanPath(path).startsWith(cleanRoot);
 }
 
-struct Escapes {
-  QString values[9];
+// The values of the escapes "?1" to "?9" for one picture, made only when a
+// name holds an escape: most names hold none.
+class Escapes {
+ public:
+  Escapes(const CLumvaneDlg& dlg, const ST_PERLISTRECORD& album, int sequence)
+      : dlg_(dlg), album_(album), sequence_(sequence) {}
+
+  QString Value(int n) const {
+    switch (n) {
+      case 1:
+        return album_.strName;
+      case 2:
+        return QString::number(sequence_);
+      case 3:
+        return QString::number(album_.nListPos + 1);
+      case 4:
+        return QString::number(album_.nUndefined1);
+      case 5:
+        return QString::number(album_.nUndefined2);
+      case 6:
+        return QString::number(dlg_.Albums.chosenCount);
+      case 7:
+        return QString::number(dlg_.Albums.Count());
+      case 8:
+        return dlg_.OwnerName;
+      default:
+        return QString::asprintf("%04d", album_.nListPos + 1);
+    }
+  }
+
+  // Replaces the escapes listed in `which`, in that order.
+  void Replace(QString& text, std::initializer_list<int> which) const {
+    if (!text.contains(u'?')) return;
+    for (int n : which) {
+      const QString key = u'?' + QString::number(n);
+      if (text.contains(key)) text.replace(key, Value(n));
+    }
+  }
+
+ private:
+  const CLumvaneDlg& dlg_;
+  const ST_PERLISTRECORD& album_;
+  const int sequence_;
 };
-
-Escapes EscapeValues(const CLumvaneDlg& dlg, const ST_PERLISTRECORD& album, int sequence) {
-  Escapes e;
-  e.values[0] = album.strName;
-  e.values[1] = QString::number(sequence);
-  e.values[2] = QString::number(album.nListPos + 1);
-  e.values[3] = QString::number(album.nUndefined1);
-  e.values[4] = QString::number(album.nUndefined2);
-  e.values[5] = QString::number(dlg.Albums.chosenCount);
-  e.values[6] = QString::number(dlg.Albums.Count());
-  e.values[7] = dlg.OwnerName;
-  e.values[8] = QString::asprintf("%04d", album.nListPos + 1);
-  return e;
-}
-
-// Replaces "?1" .. "?9" in order; `which` lists the escapes that apply.
-void ReplaceEscapes(QString& text, const Escapes& escapes, std::initializer_list<int> which) {
-  for (int n : which) text.replace(u'?' + QString::number(n), escapes.values[n - 1]);
-}
 
 QString BaseName(const SaveRule& rule, const ST_PERLISTRECORD& album, const QString& address,
                  const QString& description, const QString& sequence) {
@@ -68,7 +90,7 @@ void OpenAlbumFolder(CLumvaneDlg& dlg, DownloadBatch& batch, const SaveRule& rul
                      const Escapes& escapes) {
   QString folderName =
       rule.folderPrefix + (rule.folderSource == FOLDER_NONE ? QString() : album.strName) + rule.folderSuffix;
-  ReplaceEscapes(folderName, escapes, {1, 3, 9});
+  escapes.Replace(folderName, {1, 3, 9});
   SanitizeFileName(folderName, 0, false);
   folderName = FitComponent(folderName, {});
   if (!folderName.isEmpty()) batch.folder += folderName + QChar(kPathSeparator);
@@ -100,7 +122,7 @@ void AddPicture(CLumvaneDlg& dlg, const QString& address, const QString& descrip
   const SaveRule rule = dlg.Settings.Rule(dlg.CurrentSiteKind);
   const int sequence = batch.Count() + 1;
   const QString sequenceText = QString::number(sequence);
-  const Escapes escapes = EscapeValues(dlg, album, sequence);
+  const Escapes escapes(dlg, album, sequence);
 
   const bool keepPath = IsPathInside(description, dlg.Download.saveRoot);
   QString name;
@@ -108,7 +130,7 @@ void AddPicture(CLumvaneDlg& dlg, const QString& address, const QString& descrip
     name = description;
   } else {
     name = rule.prefix + BaseName(rule, album, address, description, sequenceText) + rule.suffix;
-    ReplaceEscapes(name, escapes, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    escapes.Replace(name, {1, 2, 3, 4, 5, 6, 7, 8, 9});
     MultiReplace(name, rule.replaceFrom, rule.replaceTo);
     SanitizeFileName(name, kFallbackTimeStamp, true);
   }

@@ -64,6 +64,7 @@ QString FallbackName(int number) {
 }  // namespace
 
 void MultiReplace(QString& text, const QString& oldList, const QString& newList) {
+  if (oldList.isEmpty()) return;  // an empty piece matches nothing
   if (oldList.count(u'|') != newList.count(u'|')) {
     ReplaceAll(text, oldList, newList);
     return;
