@@ -74,23 +74,9 @@ void PrintAlbumRows(ConsolePort& port) {
 
 // Ticks the table rows numbered in `list` ("1,3-5"), or every row.
 void TickRows(ConsolePort& port, const QString& list) {
-  const auto numbers = list.isEmpty() ? std::nullopt : ParseAlbumRows(list);
-  port.WithTable([&](CMyGridCtrl& table) {
-    const int first = table.GetFixedRowCount();
-    const int last = table.GetRowCount() - 1;
-    if (!numbers) {
-      table.SelectAllCells();
-      return;
-    }
-    table.ClearSelection();
-    for (int number : *numbers) {
-      const int row = first + number - 1;
-      if (row > last) continue;
-      for (int col = 0; col < table.GetColumnCount(); ++col) {
-        table.SetCellState(row, col, table.GetCellState(row, col) | CELL_SELECTED);
-      }
-    }
-  });
+  const std::vector<int> numbers =
+      list.isEmpty() ? std::vector<int>() : ParseAlbumRows(list).value_or(std::vector<int>());
+  port.WithTable([&](CMyGridCtrl& table) { TickAlbumRows(table, numbers); });
 }
 
 // The download flags count for this run only: they are applied after the

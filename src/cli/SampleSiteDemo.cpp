@@ -15,24 +15,9 @@ SampleSiteDemo::SampleSiteDemo() : site_(BuildSampleSiteContent()) {}
 
 bool SampleSiteDemo::Start() { return site_.Start(); }
 
-QStringList SampleSiteDemo::ConnectTo() const {
-  QStringList mappings;
-  for (const QByteArray& host : SampleSite::HostNames()) {
-    mappings.append(QString::fromLatin1(host) + u":80:127.0.0.1:" + QString::number(site_.Port()));
-  }
-  return mappings;
-}
+QStringList SampleSiteDemo::ConnectTo() const { return site_.ConnectToMappings(); }
 
-QStringList SampleSiteDemo::Addresses() const {
-  QStringList addresses;
-  for (const SampleUser& user : site_.Content().users) {
-    addresses.append(u"http://www.renren.com/" + QString::number(user.id) + u"/profile");
-  }
-  for (const ZhanSite& zhan : site_.Content().zhanSites) {
-    addresses.append(u"http://zhan.renren.com/" + QString::fromUtf8(zhan.path));
-  }
-  return addresses;
-}
+QStringList SampleSiteDemo::Addresses() const { return site_.OwnerAddresses(); }
 
 void SampleSiteDemo::PrintSummary(const QString& folder) {
   // Per owner folder: its album folders and the pictures in them.

@@ -43,6 +43,26 @@ bool SampleSite::Start(quint16 port) { return server_.Start(port); }
 
 QList<QByteArray> SampleSite::HostNames() { return SampleHostNames(); }
 
+QString SampleSite::ConnectToMapping(const QByteArray& host, quint16 port) {
+  return QString::fromLatin1(host) + u":80:127.0.0.1:" + QString::number(port);
+}
+
+QStringList SampleSite::OwnerAddresses() const {
+  QStringList addresses;
+  for (const SampleUser& user : content_.users) {
+    addresses.append(u"http://www.renren.com/" + QString::number(user.id) + u"/profile");
+  }
+  for (const ZhanSite& zhan : content_.zhanSites)
+    addresses.append(u"http://zhan.renren.com/" + QString::fromUtf8(zhan.path));
+  return addresses;
+}
+
+QStringList SampleSite::ConnectToMappings() const {
+  QStringList mappings;
+  for (const QByteArray& host : HostNames()) mappings.append(ConnectToMapping(host, Port()));
+  return mappings;
+}
+
 QString SampleSite::DirectUrl(const SamplePicture& picture) const {
   return u"http://127.0.0.1:" + QString::number(Port()) + QString::fromLatin1(picture.Path());
 }

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 #include "samplesite/HttpServer.h"
 #include "samplesite/PictureStore.h"
@@ -26,6 +28,14 @@ class SampleSite {
   void Stop() { server_.Stop(); }
 
   static QList<QByteArray> HostNames();
+  // The connect-to mapping (HOST:PORT:ADDR:PORT) that sends `host` to port
+  // `port` on 127.0.0.1.
+  static QString ConnectToMapping(const QByteArray& host, quint16 port);
+  // The mappings that send every host name of the site to it.
+  QStringList ConnectToMappings() const;
+  // A profile address for each user and the address of each Zhan site: what
+  // the demo lists and downloads.
+  QStringList OwnerAddresses() const;
   const SampleSiteContent& Content() const { return content_; }
 
   // The bytes served for `picture`.

@@ -121,7 +121,7 @@ int Run(QCoreApplication& app) {
   QStringList hosts;
   for (const QByteArray& host : SampleSite::HostNames()) hosts.append(QString::fromLatin1(host));
   out << "hosts " << hosts.join(u' ') << Qt::endl;
-  for (const QString& host : hosts) out << "connect-to " << host << ":80:127.0.0.1:" << site.Port() << Qt::endl;
+  for (const QString& mapping : site.ConnectToMappings()) out << "connect-to " << mapping << Qt::endl;
   for (const SampleAlbum* album : listed) {
     for (const SamplePicture& picture : album->pictures) out << site.DirectUrl(picture) << '\n';
   }

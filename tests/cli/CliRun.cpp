@@ -38,7 +38,7 @@ QStringList ConnectToArgs(quint16 port, const QByteArray& otherHost, quint16 oth
   QStringList args;
   for (const QByteArray& host : SampleSite::HostNames()) {
     const quint16 to = host == otherHost ? otherPort : port;
-    args << QStringLiteral("--connect-to") << QString::fromLatin1(host) + u":80:127.0.0.1:" + QString::number(to);
+    args << QStringLiteral("--connect-to") << SampleSite::ConnectToMapping(host, to);
   }
   return args;
 }

@@ -49,7 +49,7 @@ QStringList DownloadJobRig::ConnectTo(const QByteArray& scriptedHost) const {
   QStringList mappings;
   for (const QByteArray& host : SampleSite::HostNames()) {
     const quint16 port = host == scriptedHost ? pictures.Port() : site_.Port();
-    mappings.append(QString::fromLatin1(host) + u":80:127.0.0.1:" + QString::number(port));
+    mappings.append(SampleSite::ConnectToMapping(host, port));
   }
   return mappings;
 }

@@ -60,16 +60,6 @@ class DamagingFetcher : public PageFetcher {
   QRandomGenerator random_;
 };
 
-QStringList DemoAddresses(const SampleSite& site) {
-  QStringList addresses;
-  for (const SampleUser& user : site.Content().users) {
-    addresses.append(u"http://www.renren.com/" + QString::number(user.id) + u"/profile");
-  }
-  for (const ZhanSite& zhan : site.Content().zhanSites) addresses.append(u"http://zhan.renren.com/" + zhan.path);
-  addresses.append(QStringLiteral("http://photo.renren.com/photo/240000001/album-1/v7"));
-  return addresses;
-}
-
 }  // namespace
 
 class TestReaderRobustness : public QObject {
@@ -94,7 +84,9 @@ void TestReaderRobustness::damagedPagesNeverBreakTheJobs() {
   session.app.fetchers = [real, &next] { return std::make_unique<DamagingFetcher>(real(), next++ * 7919u); };
   session.dlg.Settings.SetOptions(SITE_RENREN, OPT_LIST_ONLY | OPT_NAME_LIST);
   QTemporaryDir saveFolder;
-  for (const QString& address : DemoAddresses(site.site)) {
+  const QStringList addresses = site.site.OwnerAddresses()
+                                << QStringLiteral("http://photo.renren.com/photo/240000001/album-1/v7");
+  for (const QString& address : addresses) {
     session.ListAlbums(address);
     QCOMPARE(session.dlg.ListState.load(), quint8(LIST_IDLE));
     session.TickRows();

@@ -32,18 +32,7 @@ void TestSession::ListAlbums(const QString& address) {
 }
 
 void TestSession::TickRows(const std::vector<int>& rows) {
-  port.WithTable([&](CMyGridCtrl& table) {
-    if (rows.empty()) {
-      table.SelectAllCells();
-      return;
-    }
-    table.ClearSelection();
-    for (int number : rows) {
-      for (int col = 0; col < table.GetColumnCount(); ++col) {
-        table.SetCellState(number, col, table.GetCellState(number, col) | CELL_SELECTED);
-      }
-    }
-  });
+  port.WithTable([&](CMyGridCtrl& table) { TickAlbumRows(table, rows); });
 }
 
 void TestSession::Download(const QString& folder) {

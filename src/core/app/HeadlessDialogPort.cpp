@@ -62,11 +62,6 @@ int HeadlessDialogPort::CurrentIndex(int id) {
   return controls_.value(id).currentIndex;
 }
 
-void HeadlessDialogPort::SetCurrentIndex(int id, int index) {
-  std::lock_guard lock(mutex_);
-  controls_[id].currentIndex = index;
-}
-
 void HeadlessDialogPort::AddCandidate(int id, const QString& text) {
   std::lock_guard lock(mutex_);
   controls_[id].candidates.append(text);

@@ -31,7 +31,6 @@ class HeadlessDialogPort : public DialogPort {
 
   bool IsControlEnabled(int id);
   QStringList Candidates(int id);
-  void SetCurrentIndex(int id, int index);
 
  protected:
   // Called after a control's text changed, outside the lock.

@@ -19,6 +19,21 @@ constexpr int kCellMargin = 8;
 
 }  // namespace
 
+void TickAlbumRows(CMyGridCtrl& table, const std::vector<int>& numbers) {
+  if (numbers.empty()) {
+    table.SelectAllCells();
+    return;
+  }
+  table.ClearSelection();
+  for (int number : numbers) {
+    const int row = table.GetFixedRowCount() + number - 1;
+    if (row < table.GetFixedRowCount() || row >= table.GetRowCount()) continue;
+    for (int col = 0; col < table.GetColumnCount(); ++col) {
+      table.SetCellState(row, col, table.GetCellState(row, col) | CELL_SELECTED);
+    }
+  }
+}
+
 QString AlbumCountText(const ST_PERLISTRECORD& record) {
   if (record.nPhotoCount == -1) return QStringLiteral("未知");
   return QString::asprintf("%4u", static_cast<unsigned>(record.nPhotoCount));

@@ -43,9 +43,7 @@ void WriteDownloadMarker(const QString& address, const QString& folder) {
   const QString path = folder + HiddenFileName(kMarkerName);
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-  QByteArray bytes(address.size() * 2, Qt::Uninitialized);
-  qToLittleEndian<char16_t>(address.utf16(), address.size(), bytes.data());
-  file.write(bytes);
+  file.write(ToUtf16Le(address));
   file.close();
   MarkHidden(path);
 }

@@ -1,18 +1,8 @@
 #include "download/NameListFile.h"
 
-#include <QtEndian>
+#include "text/CodePage.h"
 
 namespace lumvane {
-namespace {
-
-QByteArray Utf16Le(const QString& text) {
-  QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-  qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data());
-  return bytes;
-}
-
-}  // namespace
-
 void NameListFile::Start(const QString& path) {
   Close();
   file_.setFileName(path);
@@ -20,7 +10,7 @@ void NameListFile::Start(const QString& path) {
 }
 
 void NameListFile::AppendLine(const QString& line) {
-  if (file_.isOpen()) file_.write(Utf16Le(line + u"\r\n"));
+  if (file_.isOpen()) file_.write(ToUtf16Le(QString(line + u"\r\n")));
 }
 
 void NameListFile::Close() {

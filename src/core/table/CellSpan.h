@@ -14,9 +14,6 @@ struct CCellSpan {
   constexpr CCellSpan() = default;
   constexpr CCellSpan(qint32 r1, qint32 c1, qint32 r2, qint32 c2) : minRow(r1), minCol(c1), maxRow(r2), maxCol(c2) {}
 
-  constexpr bool Contains(qint32 row, qint32 col) const {
-    return row >= minRow && row <= maxRow && col >= minCol && col <= maxCol;
-  }
   friend constexpr bool operator==(const CCellSpan&, const CCellSpan&) = default;
 };
 

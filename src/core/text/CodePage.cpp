@@ -1,5 +1,7 @@
 #include "text/CodePage.h"
 
+#include <QtEndian>
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -75,6 +77,12 @@ int IsUtf8(const char* bytes, qint64 length) {
     }
   }
   return pending == 0 && sawNonAscii ? 1 : 0;
+}
+
+QByteArray ToUtf16Le(QStringView text) {
+  QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+  qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data());
+  return bytes;
 }
 
 }  // namespace lumvane

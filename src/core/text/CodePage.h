@@ -26,6 +26,9 @@ QString FromCodePage(QByteArrayView bytes, int codePage);
 // Bytes in the ANSI code page up to the first zero byte.
 QString FromAnsi(QByteArrayView bytes);
 
+// UTF-16 little-endian bytes of `text`, without byte-order mark.
+QByteArray ToUtf16Le(QStringView text);
+
 // 1 when the bytes are well-formed UTF-8 with at least one byte >= 0x80,
 // else 0 (pure ASCII, empty, malformed).
 int IsUtf8(const char* bytes, qint64 length);
