@@ -15,7 +15,11 @@ constexpr int kJpegQuality = 80;
 QByteArray MakePictureFile(const SamplePicture& picture) {
   const RgbImage image = PaintTestPattern(picture.id, picture.width, picture.height, picture.id % 1000);
   const PictureLabel label{"Lumvane sample picture " + QByteArray::number(picture.id), picture.id, picture.size};
-  switch (picture.format) {
+  return EncodePicture(picture.format, image, label);
+}
+
+QByteArray EncodePicture(PictureFormat format, const RgbImage& image, const PictureLabel& label) {
+  switch (format) {
     case PictureFormat::Png:
       return EncodePng(image, label);
     case PictureFormat::Gif:

@@ -4,10 +4,14 @@
 
 #include <QByteArray>
 
+#include "samplesite/PictureLabel.h"
+#include "samplesite/RgbImage.h"
 #include "samplesite/SampleSiteContent.h"
 
 namespace lumvane {
 
 QByteArray MakePictureFile(const SamplePicture& picture);
+// `image` encoded in `format`, labelled and padded as `label` says.
+QByteArray EncodePicture(PictureFormat format, const RgbImage& image, const PictureLabel& label);
 
 }  // namespace lumvane

@@ -13,6 +13,7 @@
 #include "SiteClient.h"
 #include "samplesite/GifEncoder.h"
 #include "samplesite/JpegEncoder.h"
+#include "samplesite/PictureFile.h"
 #include "samplesite/PngEncoder.h"
 #include "samplesite/SampleContentBuilder.h"
 #include "samplesite/SampleHosts.h"
@@ -23,18 +24,6 @@ namespace lumvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-QByteArray Encode(PictureFormat format, const RgbImage& image, const PictureLabel& label) {
-  switch (format) {
-    case PictureFormat::Png:
-      return EncodePng(image, label);
-    case PictureFormat::Gif:
-      return EncodeGif(image, label);
-    case PictureFormat::Jpeg:
-      break;
-  }
-  return EncodeJpeg(image, 80, label);
-}
 
 QByteArray ReaderFormat(const QByteArray& bytes) {
   QBuffer buffer;
@@ -127,12 +116,12 @@ void SampleSitePicturesTest::encodersMakeDecodableFilesOfExactSize() {
   const PictureFormat pictureFormat = static_cast<PictureFormat>(format);
   const RgbImage image = PaintTestPattern(77, width, height, 123);
   const QByteArray text = "Lumvane sample picture 8000000077";  // 33 bytes, as the site's labels
-  const QByteArray natural = Encode(pictureFormat, image, {text, 77, 0});
+  const QByteArray natural = EncodePicture(pictureFormat, image, {text, 77, 0});
   const qint64 size = natural.size() + extra;
-  const QByteArray file = Encode(pictureFormat, image, {text, 77, size});
+  const QByteArray file = EncodePicture(pictureFormat, image, {text, 77, size});
   QCOMPARE(file.size(), size);
   QVERIFY(file.contains(text));
-  QCOMPARE(Encode(pictureFormat, image, {text, 77, size}), file);
+  QCOMPARE(EncodePicture(pictureFormat, image, {text, 77, size}), file);
   QCOMPARE(StructureProblem(pictureFormat, file), QString());
   QCOMPARE(ReaderFormat(file), FormatName(pictureFormat));
   const QImage decoded = QImage::fromData(file);
